@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+class QString;
+
+// What the program sets up once before the window is built: its name, the
+// Song face every caption is drawn in, and Qt's own Chinese texts.
+void prepareApplication(QApplication &app);
+
+// The installed family that stands in for "宋体" on this machine.
+QString songFamily();

@@ -1,0 +1,114 @@
+#include "controls.h"
+
+#include "layout.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <limits>
+
+QColor formColour(std::uint32_t value, const QPalette &system)
+{
+    if (value & 0x80000000u) {
+        switch (value & 0xFFu) {
+        case 5: return system.color(QPalette::Base); // window background
+        case 8: return system.color(QPalette::Text); // window text
+        case 15: return system.color(QPalette::Button); // button face
+        case 18: return system.color(QPalette::ButtonText);
+        default: return system.color(QPalette::Window);
+        }
+    }
+    return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
+}
+
+namespace {
+
+QColor optionalColour(const std::optional<std::uint32_t> &value)
+{
+    return value ? formColour(*value, QApplication::palette()) : QColor();
+}
+
+void applyFont(QWidget *widget, const layout::Font &entry)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(entry.points);
+    font.setWeight(static_cast<QFont::Weight>(entry.weight));
+    font.setItalic(entry.italic);
+    font.setUnderline(entry.underline);
+    widget->setFont(font);
+}
+
+QWidget *createTextBox(const layout::Control &row, QWidget *container)
+{
+    auto *box = new QLineEdit(QString::fromUtf8(row.text), container);
+    // Results are appended for as long as the window is open; the default
+    // limit of 32767 characters would silently cut them off.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    box->setReadOnly(row.readOnly);
+    return box;
+}
+
+QWidget *createLabel(const layout::Control &row, QWidget *container)
+{
+    auto *label = new WrapLabel(QString::fromUtf8(row.text), container);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (row.back || row.fore) {
+        QPalette palette = label->palette();
+        if (row.back) {
+            palette.setColor(QPalette::Window, optionalColour(row.back));
+            label->setAutoFillBackground(true);
+        }
+        if (row.fore)
+            palette.setColor(QPalette::WindowText, optionalColour(row.fore));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget *createImage(const layout::Control &row, QWidget *container)
+{
+    auto *image = new QLabel(container);
+    image->setPixmap(QPixmap(QString::fromUtf8(row.picture)));
+    return image;
+}
+
+} // namespace
+
+QWidget *createControl(const layout::Control &row, QWidget *container)
+{
+    const QString text = QString::fromUtf8(row.text);
+    QWidget *widget = nullptr;
+    switch (row.kind) {
+    case layout::Kind::Button: {
+        auto *button = new WrapButton(text, container);
+        button->setAutoDefault(true); // Enter clicks the focused button, as Space does
+        widget = button;
+        break;
+    }
+    case layout::Kind::TextBox:
+        widget = createTextBox(row, container);
+        break;
+    case layout::Kind::CheckBox:
+        widget = new CheckBox(text, container);
+        break;
+    case layout::Kind::Frame:
+        widget = new Frame(text, optionalColour(row.back), optionalColour(row.fore), container);
+        break;
+    case layout::Kind::Image:
+        widget = createImage(row, container);
+        break;
+    case layout::Kind::Label:
+        widget = createLabel(row, container);
+        break;
+    case layout::Kind::Shape:
+        widget = new Shape(optionalColour(row.back), optionalColour(row.fore), container);
+        break;
+    }
+    if (row.font)
+        applyFont(widget, *row.font);
+    return widget;
+}

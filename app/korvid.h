@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+
+// The calculator's one window. It builds every control from the form table,
+// wires the few controls that do something to their handlers, and owns the
+// answer box that the calculations append to.
+class Korvid : public QWidget {
+public:
+    explicit Korvid(QWidget *parent = nullptr);
+
+private:
+    void buildForm();
+    void wireHandlers();
+
+    // Click handlers: each is one whole click, run inside the error boundary.
+    void clearAnswer();
+    void supportClicked();
+
+    QLineEdit *answerBox_ = nullptr;
+    QCheckBox *supportBox_ = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// The form as data: every control of the window, its container, geometry,
+// caption, looks and place in the focus order. The window builds itself from
+// this table in one loop, so the table is the one place to change the form.
+namespace layout {
+
+enum class Kind { Button, TextBox, CheckBox, Frame, Image, Label, Shape };
+
+struct Font {
+    double points;
+    int weight; // 400 normal, 700 bold
+    bool italic = false;
+    bool underline = false;
+};
+
+struct Control {
+    const char *name;
+    Kind kind;
+    const char *in; // the containing frame; nullptr for the window itself
+    int left, top, width, height; // twips, from the container's client origin
+    int tab; // focus order; controls that take no focus ignore it
+    const char *text = ""; // caption, or the initial text of a text box
+    std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
+    std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
+    std::optional<Font> font = {}; // unset: the default "宋体" 9 pt
+    const char *picture = nullptr; // resource path of an image's picture
+    bool readOnly = false; // text boxes
+};
+
+struct Window {
+    const char *caption;
+    int left, top, width, height; // twips: the client area on the screen
+    const char *icon;
+};
+
+extern const Window kWindow;
+
+// Within each container, a row lies in front of every row after it.
+std::span<const Control> form();
+
+// 15 twips are one logical pixel; Qt's high-DPI scaling does the rest.
+constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+
+} // namespace layout

@@ -1,0 +1,14 @@
+#include "application.h"
+#include "korvid.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+
+    Korvid window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+// The few widgets the form needs beyond Qt's own. Captions on the form were
+// written for 宋体, whose lines are exactly one em apart; CJK faces on Linux
+// have far more leading, so wrapped captions are set with 宋体's spacing to
+// fit the controls they were written for.
+
+// A push button whose caption wraps onto as many centred lines as it needs.
+class WrapButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A label whose caption wraps within its width, from the top left.
+class WrapLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A captioned frame that paints its own background, so the colour stays with
+// the frame and the controls inside keep their own look.
+class Frame : public QGroupBox {
+public:
+    Frame(const QString &title, QColor background, QColor text, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor background_;
+    QColor text_;
+};
+
+// A check box that toggles on a click anywhere in its area, not only on the
+// box and the caption's text.
+class CheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+};
+
+// A filled, outlined rectangle drawn on its container's surface. It takes
+// no clicks; what lies over it gets them.
+class Shape : public QWidget {
+public:
+    Shape(QColor fill, QColor border, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor fill_;
+    QColor border_;
+};
+
+// Lays `text` out in lines one em apart, wrapped to the width of `area` and
+// aligned in it, and returns the number of lines. Where the face needs more
+// lines than `area` holds, the text is set slightly narrower to fit.
+int drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text);

@@ -1,0 +1,62 @@
+# Set-up shared by scripts/run and scripts/test; sourced, not run.
+# shellcheck shell=bash
+
+KORVID_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KORVID_BUILD="$KORVID_ROOT/build/release"
+
+say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
+
+# Installs the packages of scripts/debian-packages that are not installed yet.
+ensure_packages() {
+    local wanted missing=() package
+    wanted=$(sed -e 's/#.*//' "$KORVID_ROOT/scripts/debian-packages" | tr -s ' \t' '\n' | sed '/^$/d')
+    for package in $wanted; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            say "Missing Debian packages: ${missing[*]}"
+            say "Run this script as root, or install them with apt-get, then run it again."
+            exit 1
+        fi
+    fi
+    say "Installing Debian packages: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Configures and builds in Release; arguments name the targets (default: all).
+build_release() {
+    say "Building (Release) in $KORVID_BUILD"
+    cmake --preset release -S "$KORVID_ROOT" >/dev/null
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build --preset release "${targets[@]}"
+}
+
+# Starts a virtual X server on a free display and sets DISPLAY and XVFB_PID.
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+    XVFB_PID=$!
+    local number
+    if ! read -r -t 20 number <"$fifo"; then
+        rm -f "$fifo"
+        say "The virtual X server did not start."
+        return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+}
+
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+}

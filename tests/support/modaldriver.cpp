@@ -1,0 +1,129 @@
+#include "modaldriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+namespace {
+
+const char *const kHandled = "modalDriverHandled";
+
+} // namespace
+
+ModalDriver::ModalDriver()
+{
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
+    timer_.start();
+}
+
+ModalDriver::~ModalDriver()
+{
+    timer_.stop();
+}
+
+void ModalDriver::add(Kind kind, std::function<void(QWidget *)> act)
+{
+    steps_.push_back({kind, std::move(act)});
+}
+
+ModalDriver &ModalDriver::reply(const QString &text)
+{
+    add(Kind::Input, [this, text](QWidget *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>();
+        if (!field) {
+            failures_ << QStringLiteral("input dialog without an edit field");
+            return;
+        }
+        if (!field->text().isEmpty())
+            failures_ << QStringLiteral("edit field did not start empty: ") + field->text();
+        QTest::keyClicks(field, text);
+        if (field->text() != text) // keyClicks cannot type every character
+            field->setText(text);
+        pressButton(dialog, QStringLiteral("确定"));
+    });
+    return *this;
+}
+
+ModalDriver &ModalDriver::cancel()
+{
+    add(Kind::Input, [this](QWidget *dialog) { pressButton(dialog, QStringLiteral("取消")); });
+    return *this;
+}
+
+ModalDriver &ModalDriver::escape()
+{
+    add(Kind::Input, [](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    return *this;
+}
+
+ModalDriver &ModalDriver::close()
+{
+    add(Kind::Input, [](QWidget *dialog) { dialog->close(); });
+    return *this;
+}
+
+ModalDriver &ModalDriver::acknowledge()
+{
+    add(Kind::Message, [this](QWidget *dialog) { pressButton(dialog, QStringLiteral("确定")); });
+    return *this;
+}
+
+void ModalDriver::pressButton(QWidget *dialog, const QString &caption)
+{
+    const auto buttons = dialog->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        if (button->text() == caption && button->isVisible()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    failures_ << QStringLiteral("no button \"%1\" in \"%2\"").arg(caption, dialog->windowTitle());
+}
+
+void ModalDriver::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || modal->property(kHandled).toBool())
+        return;
+    modal->setProperty(kHandled, true);
+
+    const auto *input = qobject_cast<QInputDialog *>(modal);
+    const auto *message = qobject_cast<QMessageBox *>(modal);
+    const Kind kind = input ? Kind::Input : Kind::Message;
+    const QString description = input ? QStringLiteral("input %1 %2").arg(input->windowTitle(), input->labelText())
+        : message ? QStringLiteral("message %1 %2").arg(message->windowTitle(), message->text())
+                  : QStringLiteral("dialog %1").arg(modal->windowTitle());
+    seen_ << description;
+
+    if (steps_.empty() || (!input && !message) || steps_.front().kind != kind) {
+        failures_ << QStringLiteral("unexpected ") + description;
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        return;
+    }
+    const Step step = std::move(steps_.front());
+    steps_.pop_front();
+    step.act(modal);
+    if (modal->isVisible()) { // the step did not close it; don't leave the test blocked
+        failures_ << QStringLiteral("still open after its step: ") + description;
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+    }
+}
+
+QString ModalDriver::report() const
+{
+    QString text = QStringLiteral("dialogs seen: [%1]").arg(seen_.join(QStringLiteral("; ")));
+    if (!steps_.empty())
+        text += QStringLiteral("; %1 scripted dialog(s) never came").arg(steps_.size());
+    if (!failures_.isEmpty())
+        text += QStringLiteral("; failures: ") + failures_.join(QStringLiteral("; "));
+    return text;
+}
