@@ -3,6 +3,10 @@
 #include "controls.h"
 #include "errorboundary.h"
 #include "layout.h"
+#include "prompt.h"
+
+#include "calc/answer.h"
+#include "calc/freefall.h"
 
 #include "support/supportcheck.h"
 
@@ -100,6 +104,8 @@ void Korvid::wireHandlers()
 
     const std::pair<const char *, void (Korvid::*)()> wiring[] = {
         {"Check1", &Korvid::supportClicked},
+        {"Command1", &Korvid::freeFallTime},
+        {"Command2", &Korvid::freeFallDistance},
         {"Command9", &Korvid::clearAnswer},
     };
     for (const auto &[name, handler] : wiring) {
@@ -108,6 +114,26 @@ void Korvid::wireHandlers()
             runGuarded(this, [this, handler] { (this->*handler)(); });
         });
     }
+}
+
+void Korvid::freeFallTime()
+{
+    const double g = promptNumber(this, calc::kGravityPrompt);
+    const double height = promptNumber(this, calc::kHeightPrompt);
+    appendAnswer(calc::freeFallTime(g, height));
+}
+
+void Korvid::freeFallDistance()
+{
+    const double g = promptNumber(this, calc::kGravityPrompt);
+    const double time = promptNumber(this, calc::kTimePrompt);
+    appendAnswer(calc::freeFallDistance(g, time));
+}
+
+// Results run on after what the box already holds, with no separator.
+void Korvid::appendAnswer(double value)
+{
+    answerBox_->setText(answerBox_->text() + QString::fromStdString(calc::formatAnswer(value)));
 }
 
 void Korvid::clearAnswer()

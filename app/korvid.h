@@ -17,8 +17,13 @@ private:
     void wireHandlers();
 
     // Click handlers: each is one whole click, run inside the error boundary.
+    // A calculation asks for its numbers, computes with the core and appends.
+    void freeFallTime();
+    void freeFallDistance();
     void clearAnswer();
     void supportClicked();
+
+    void appendAnswer(double value);
 
     QLineEdit *answerBox_ = nullptr;
     QCheckBox *supportBox_ = nullptr;

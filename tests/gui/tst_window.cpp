@@ -1,10 +1,10 @@
 #include "application.h"
 #include "errorboundary.h"
-#include "korvid.h"
 #include "prompt.h"
 
 #include "calc/errors.h"
 #include "support/modaldriver.h"
+#include "support/testwindow.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,8 +22,8 @@ class WindowTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
+    void init() { window_ = std::make_unique<TestWindow>(); }
+    void cleanup() { window_.reset(); }
 
     void opensAtItsPlace();
     void nestedGeometry_data();
@@ -49,19 +49,17 @@ private:
     template<typename T = QWidget>
     T *control(const char *name) const
     {
-        auto *widget = window_->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return window_->control<T>(name);
     }
+    Korvid *window() const { return window_->window(); }
     QRect windowRect(const char *name) const
     {
         QWidget *widget = control(name);
-        return {widget->mapTo(window_.get(), QPoint(0, 0)), widget->size()};
+        return {widget->mapTo(window(), QPoint(0, 0)), widget->size()};
     }
     QString stateSnapshot() const;
 
-    std::unique_ptr<Korvid> window_;
+    std::unique_ptr<TestWindow> window_;
 };
 
 void WindowTest::initTestCase()
@@ -69,30 +67,18 @@ void WindowTest::initTestCase()
     prepareApplication(*qApp);
 }
 
-void WindowTest::init()
-{
-    window_ = std::make_unique<Korvid>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void WindowTest::cleanup()
-{
-    window_.reset();
-}
-
 void WindowTest::opensAtItsPlace()
 {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Korvid V1.1.0 0314"));
-    QCOMPARE(window_->geometry(), QRect(98, 229, 906, 639));
-    QVERIFY(!window_->windowIcon().isNull());
-    QVERIFY(window_->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QCOMPARE(window()->windowTitle(), QStringLiteral("Korvid V1.1.0 0314"));
+    QCOMPARE(window()->geometry(), QRect(98, 229, 906, 639));
+    QVERIFY(!window()->windowIcon().isNull());
+    QVERIFY(window()->windowFlags() & Qt::WindowMaximizeButtonHint);
 
     // Controls stay where they are when the window grows or shrinks.
     const QRect before = windowRect("Command9");
-    window_->resize(1200, 800);
+    window()->resize(1200, 800);
     QCOMPARE(windowRect("Command9"), before);
-    window_->resize(400, 300);
+    window()->resize(400, 300);
     QCOMPARE(windowRect("Command9"), before);
 }
 
@@ -135,7 +121,7 @@ void WindowTest::frontToBack()
 {
     QFETCH(QPoint, point);
     QFETCH(QString, expected);
-    QWidget *hit = window_->childAt(point);
+    QWidget *hit = window()->childAt(point);
     QVERIFY(hit);
     QCOMPARE(hit->objectName(), expected);
 }
@@ -159,7 +145,7 @@ void WindowTest::paintedColours()
 {
     QFETCH(QPoint, point);
     QFETCH(QColor, expected);
-    const QImage image = window_->grab().toImage();
+    const QImage image = window()->grab().toImage();
     QCOMPARE(image.pixelColor(point).rgb(), expected.rgb());
 }
 
@@ -205,7 +191,7 @@ void WindowTest::captionsWrap()
 
 void WindowTest::captionsHaveGlyphs()
 {
-    const auto widgets = window_->findChildren<QWidget *>();
+    const auto widgets = window()->findChildren<QWidget *>();
     int checked = 0;
     for (QWidget *widget : widgets) {
         QString text = widget->property("text").toString();
@@ -223,8 +209,8 @@ void WindowTest::captionsHaveGlyphs()
 
 void WindowTest::focusChain()
 {
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window()));
     QStringList order{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 30; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -248,7 +234,7 @@ void WindowTest::initialState()
     QVERIFY(!control<QLineEdit>("Text1")->isReadOnly());
     QCOMPARE(control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
     QCOMPARE(control<QCheckBox>("Check1")->text(), QStringLiteral("是否支持作者"));
-    QCOMPARE(window_->focusWidget(), control("Command1"));
+    QCOMPARE(window()->focusWidget(), control("Command1"));
 }
 
 void WindowTest::supportCaptions()
@@ -271,7 +257,7 @@ void WindowTest::clearButton()
 {
     auto *answers = control<QLineEdit>("Text2");
     answers->setText(QStringLiteral("1.000000045.0000000"));
-    QTest::mouseClick(control<QAbstractButton>("Command9"), Qt::LeftButton);
+    window_->click("Command9");
     QCOMPARE(answers->text(), QString());
 }
 
@@ -291,10 +277,8 @@ void WindowTest::placeholdersDoNothing()
     const char *const inert[] = {"Command3", "Command4", "Command5", "Command6", "Command7", "Command10", "Command11",
                                  "Command12", "Command13", "Command14", "Command15", "Command16", "Label6",
                                  "Frame2", "Image1", "Label1"};
-    for (const char *name : inert) {
-        QWidget *widget = control(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
+    for (const char *name : inert)
+        window_->click(name);
     QTest::qWait(20);
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(stateSnapshot(), before);
@@ -328,7 +312,7 @@ void WindowTest::errorBoundary()
 
     ModalDriver driver;
     driver.acknowledge();
-    runGuarded(window_.get(), [error] {
+    runGuarded(window(), [error] {
         if (error == 7)
             throw std::bad_alloc();
         throw calc::RuntimeError(static_cast<calc::ErrorCode>(error));
@@ -336,10 +320,10 @@ void WindowTest::errorBoundary()
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QCOMPARE(driver.seen(), QStringList{QStringLiteral("message Korvid ") + message});
     QCOMPARE(answers->text(), QStringLiteral("45.0000000"));
-    QVERIFY(window_->isVisible());
+    QVERIFY(window()->isVisible());
 
     // The window still answers clicks afterwards.
-    QTest::mouseClick(control<QAbstractButton>("Command9"), Qt::LeftButton);
+    window_->click("Command9");
     QCOMPARE(answers->text(), QString());
 }
 
@@ -347,7 +331,7 @@ void WindowTest::cancelIsQuiet()
 {
     ModalDriver driver; // no message box either
     bool ranOn = false;
-    runGuarded(window_.get(), [&ranOn] {
+    runGuarded(window(), [&ranOn] {
         throw PromptCancelled{};
         ranOn = true;
     });

@@ -3,18 +3,29 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const char *const kHandled = "modalDriverHandled";
 
+bool isAscii(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
-ModalDriver::ModalDriver()
+ModalDriver *ModalDriver::newest_ = nullptr;
+
+ModalDriver::ModalDriver() : previous_(std::exchange(newest_, this))
 {
     timer_.setInterval(5);
     connect(&timer_, &QTimer::timeout, this, &ModalDriver::poll);
@@ -23,7 +34,7 @@ ModalDriver::ModalDriver()
 
 ModalDriver::~ModalDriver()
 {
-    timer_.stop();
+    newest_ = previous_;
 }
 
 void ModalDriver::add(Kind kind, std::function<void(QWidget *)> act)
@@ -41,9 +52,13 @@ ModalDriver &ModalDriver::reply(const QString &text)
         }
         if (!field->text().isEmpty())
             failures_ << QStringLiteral("edit field did not start empty: ") + field->text();
-        QTest::keyClicks(field, text);
-        if (field->text() != text) // keyClicks cannot type every character
-            field->setText(text);
+        if (isAscii(text)) {
+            QTest::keyClicks(field, text);
+        } else { // as an input method commits what the user composed
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QApplication::sendEvent(field, &composed);
+        }
         pressButton(dialog, QStringLiteral("确定"));
     });
     return *this;
@@ -88,7 +103,7 @@ void ModalDriver::pressButton(QWidget *dialog, const QString &caption)
 void ModalDriver::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal || modal->property(kHandled).toBool())
+    if (this != newest_ || !modal || modal->property(kHandled).toBool())
         return;
     modal->setProperty(kHandled, true);
 

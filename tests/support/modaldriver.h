@@ -13,6 +13,7 @@ class QWidget;
 // Answers the modal dialogs that a click opens, one scripted step for each,
 // from a timer inside the dialog's own event loop. Any dialog nobody
 // scripted is recorded as a failure and closed, so a test never hangs.
+// Of several drivers alive at once, the newest answers.
 //
 //   ModalDriver driver;
 //   driver.reply("9.8").reply("20");
@@ -52,6 +53,8 @@ private:
     void add(Kind kind, std::function<void(QWidget *)> act);
     void pressButton(QWidget *dialog, const QString &caption);
 
+    static ModalDriver *newest_;
+    ModalDriver *previous_;
     QTimer timer_;
     std::deque<Step> steps_;
     QStringList seen_;
