@@ -7,6 +7,7 @@
 
 #include "calc/answer.h"
 #include "calc/freefall.h"
+#include "calc/gravitation.h"
 
 #include "support/supportcheck.h"
 
@@ -106,6 +107,7 @@ void Korvid::wireHandlers()
         {"Check1", &Korvid::supportClicked},
         {"Command1", &Korvid::freeFallTime},
         {"Command2", &Korvid::freeFallDistance},
+        {"Command8", &Korvid::gravitation},
         {"Command9", &Korvid::clearAnswer},
     };
     for (const auto &[name, handler] : wiring) {
@@ -128,6 +130,14 @@ void Korvid::freeFallDistance()
     const double g = promptNumber(this, calc::kGravityPrompt);
     const double time = promptNumber(this, calc::kTimePrompt);
     appendAnswer(calc::freeFallDistance(g, time));
+}
+
+void Korvid::gravitation()
+{
+    const double r = promptNumber(this, calc::kDistancePrompt);
+    const double centralMass = promptNumber(this, calc::kCentralMassPrompt);
+    const double orbitingMass = promptNumber(this, calc::kOrbitingMassPrompt);
+    appendAnswer(calc::gravitation(r, centralMass, orbitingMass));
 }
 
 // Results run on after what the box already holds, with no separator.

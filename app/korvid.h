@@ -20,6 +20,7 @@ private:
     // A calculation asks for its numbers, computes with the core and appends.
     void freeFallTime();
     void freeFallDistance();
+    void gravitation();
     void clearAnswer();
     void supportClicked();
 

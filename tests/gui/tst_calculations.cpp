@@ -30,6 +30,9 @@ namespace {
 const QString kGravity = QStringLiteral("input Korvid 重力加速度为(单位m/s^2)：");
 const QString kHeight = QStringLiteral("input Korvid 平抛运动的高度为(单位t)：");
 const QString kTime = QStringLiteral("input Korvid 平抛运动时间为(单位t)：");
+const QString kDistance = QStringLiteral("input Korvid 两天体（或物体）间的距离为(单位m)：");
+const QString kCentral = QStringLiteral("input Korvid 中心天体（或物体）的质量为(单位kg)：");
+const QString kOrbiting = QStringLiteral("input Korvid 围绕天体（或物体）的质量为(单位kg)：");
 
 } // namespace
 
@@ -46,6 +49,8 @@ void CalculationsTest::freeFall_data()
                               << "45.0000000";
     QTest::newRow("empty reply is 0") << QByteArray("Command2") << QStringList{"10", ""}
                                       << QStringList{kGravity, kTime} << "0.0000000";
+    QTest::newRow("gravitation") << QByteArray("Command8") << QStringList{"6371000", "5.972e24", "1"}
+                                 << QStringList{kDistance, kCentral, kOrbiting} << "9.8174575";
     QTest::newRow("full-width reply") << QByteArray("Command1") << QStringList{"９．８", "２０"}
                                       << QStringList{kGravity, kHeight} << "2.0203052";
 }
@@ -76,6 +81,7 @@ void CalculationsTest::abortedPrompt_data()
     QTest::newRow("cancel the second") << QByteArray("Command1") << 1 << "cancel";
     QTest::newRow("escape the second") << QByteArray("Command2") << 1 << "escape";
     QTest::newRow("close the first") << QByteArray("Command2") << 0 << "close";
+    QTest::newRow("cancel the third") << QByteArray("Command8") << 2 << "cancel";
 }
 
 void CalculationsTest::abortedPrompt()
