@@ -9,41 +9,70 @@
 
 namespace {
 
-// Song-style faces first, as the form was drawn in 宋体; then any CJK face,
+struct SongFace {
+    const char *family;
+    bool bitmapStrikes; // embedded bitmaps for the small sizes, as 宋体 has
+};
+
+// Faces that carry 宋体's metrics (half-width Latin) and its hand-tuned
+// 11–16 px bitmaps first, then other Song-style faces, then any CJK face,
 // so a caption never shows as empty boxes.
-QStringList songCandidates()
+constexpr SongFace kSongFaces[] = {
+    {"SimSun", true},
+    {"NSimSun", true},
+    {"AR PL UMing CN", true},
+    {"Noto Serif CJK SC", false},
+    {"Source Han Serif SC", false},
+    {"Source Han Serif CN", false},
+    {"Noto Sans CJK SC", false},
+    {"Source Han Sans SC", false},
+    {"WenQuanYi Zen Hei", false},
+    {"WenQuanYi Micro Hei", false},
+    {"Droid Sans Fallback", false},
+};
+
+// Up to 12 pt (16 px): the sizes the bitmap strikes cover.
+constexpr double kLargestBitmapPoints = 12;
+
+const SongFace &songFace()
 {
-    return {
-        QStringLiteral("SimSun"),
-        QStringLiteral("NSimSun"),
-        QStringLiteral("Noto Serif CJK SC"),
-        QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("Source Han Serif CN"),
-        QStringLiteral("AR PL UMing CN"),
-        QStringLiteral("Noto Sans CJK SC"),
-        QStringLiteral("Source Han Sans SC"),
-        QStringLiteral("WenQuanYi Zen Hei"),
-        QStringLiteral("WenQuanYi Micro Hei"),
-        QStringLiteral("Droid Sans Fallback"),
-    };
+    // Asking for a family that is not installed costs a full fallback scan
+    // on every font Qt resolves, so the substitute is looked up once, in the
+    // list of installed families (QFontDatabase::hasFamily would have
+    // fontconfig resolve each missing name as an alias, at a cost of about a
+    // fifth of the whole start-up).
+    static const SongFace &face = []() -> const SongFace & {
+        QStringList candidates;
+        for (const SongFace &candidate : kSongFaces)
+            candidates << QString::fromLatin1(candidate.family);
+        QFont::insertSubstitutions(QStringLiteral("宋体"), candidates);
+        const QStringList installed = QFontDatabase::families();
+        for (const SongFace &candidate : kSongFaces) {
+            if (installed.contains(QLatin1String(candidate.family)))
+                return candidate;
+        }
+        static const SongFace substituted{"宋体", false};
+        return substituted;
+    }();
+    return face;
 }
 
 } // namespace
 
 QString songFamily()
 {
-    // Asking for a family that is not installed costs a full fallback scan
-    // on every font Qt resolves, so the substitute is looked up once.
-    static const QString family = [] {
-        const QStringList candidates = songCandidates();
-        QFont::insertSubstitutions(QStringLiteral("宋体"), candidates);
-        for (const QString &candidate : candidates) {
-            if (QFontDatabase::hasFamily(candidate))
-                return candidate;
-        }
-        return QStringLiteral("宋体");
-    }();
-    return family;
+    return QString::fromUtf8(songFace().family);
+}
+
+QFont songFont(double points)
+{
+    QFont font(songFamily());
+    font.setPointSizeF(points);
+    // Bitmap glyphs are crisp at these sizes and far cheaper to load than
+    // CJK outlines, which dominate the start-up otherwise.
+    if (songFace().bitmapStrikes && points <= kLargestBitmapPoints)
+        font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 void prepareApplication(QApplication &app)
@@ -51,7 +80,7 @@ void prepareApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Korvid"));
 
     // The form's controls all use 宋体 9 pt unless they say otherwise.
-    QApplication::setFont(QFont(songFamily(), 9));
+    QApplication::setFont(songFont(9));
 
     // Qt's own texts (the text fields' context menus) in Chinese too, when
     // the translations are installed.

@@ -1,6 +1,7 @@
 #pragma once
 
 class QApplication;
+class QFont;
 class QString;
 
 // What the program sets up once before the window is built: its name, the
@@ -9,3 +10,8 @@ void prepareApplication(QApplication &app);
 
 // The installed family that stands in for "宋体" on this machine.
 QString songFamily();
+
+// "宋体" at `points`, drawn as it is on the Chinese desktop: small sizes
+// from the face's embedded bitmaps where it has them, larger ones as
+// antialiased outlines.
+QFont songFont(double points);

@@ -1,6 +1,8 @@
 #include "controls.h"
 
+#include "application.h"
 #include "layout.h"
+#include "pictures.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -32,8 +34,7 @@ QColor optionalColour(const std::optional<std::uint32_t> &value)
 
 void applyFont(QWidget *widget, const layout::Font &entry)
 {
-    QFont font = widget->font();
-    font.setPointSizeF(entry.points);
+    QFont font = songFont(entry.points);
     font.setWeight(static_cast<QFont::Weight>(entry.weight));
     font.setItalic(entry.italic);
     font.setUnderline(entry.underline);
@@ -72,7 +73,7 @@ QWidget *createLabel(const layout::Control &row, QWidget *container)
 QWidget *createImage(const layout::Control &row, QWidget *container)
 {
     auto *image = new QLabel(container);
-    image->setPixmap(QPixmap(QString::fromUtf8(row.picture)));
+    image->setPixmap(QPixmap::fromImage(picture(row.picture)));
     return image;
 }
 
@@ -110,5 +111,11 @@ QWidget *createControl(const layout::Control &row, QWidget *container)
     }
     if (row.font)
         applyFont(widget, *row.font);
+    // Named explicitly: a control in a frame would otherwise be read out with
+    // the frame's caption.
+    if (row.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    else if (row.kind != layout::Kind::TextBox)
+        widget->setAccessibleName(text);
     return widget;
 }

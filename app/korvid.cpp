@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "errorboundary.h"
 #include "layout.h"
+#include "pictures.h"
 #include "prompt.h"
 
 #include "calc/answer.h"
@@ -45,7 +46,7 @@ Korvid::Korvid(QWidget *parent) : QWidget(parent)
 {
     const layout::Window &window = layout::kWindow;
     setWindowTitle(QString::fromUtf8(window.caption));
-    setWindowIcon(QIcon(QString::fromUtf8(window.icon)));
+    setWindowIcon(QIcon(QPixmap::fromImage(picture(window.icon))));
     // The client area, not the frame, goes where the form says.
     setGeometry(toPixels(window.left, window.top, window.width, window.height));
 

@@ -28,14 +28,15 @@ struct Control {
     std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
     std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
     std::optional<Font> font = {}; // unset: the default "宋体" 9 pt
-    const char *picture = nullptr; // resource path of an image's picture
+    const char *picture = nullptr; // an image's picture, by its name in pictures.h
     bool readOnly = false; // text boxes
+    const char *accessibleName = nullptr; // for screen readers, where no caption names the control
 };
 
 struct Window {
     const char *caption;
     int left, top, width, height; // twips: the client area on the screen
-    const char *icon;
+    const char *icon; // by its name in pictures.h
 };
 
 extern const Window kWindow;

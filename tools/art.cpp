@@ -1,26 +1,31 @@
-// Draws Korvid's window icon and the author's portrait. The pictures are
+// Draws Korvid's icon (48 × 48 for the window and the Windows executable,
+// 256 × 256 for desktops) and the author's portrait. The pictures are
 // committed; run this again after changing a drawing:
 //   cmake --build --preset release --target korvid-art
 //   build/release/tools/korvid-art resources
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <cstdint>
 #include <cstdio>
 
 namespace {
 
-// 48 × 48, opaque: a planet with a moon on its orbit, for a physics calculator.
-QImage drawIcon()
+// Opaque, drawn on a 48-unit grid: a planet with a moon on its orbit, for a
+// physics calculator.
+QImage drawIcon(int size)
 {
-    QImage image(48, 48, QImage::Format_RGB32);
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(QColor(0xF0, 0xF0, 0xF0));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 48.0, size / 48.0);
 
     QLinearGradient sky(0, 0, 0, 48);
     sky.setColorAt(0, QColor(0x21, 0x96, 0xF3));
@@ -100,6 +105,58 @@ QImage drawPortrait()
     return image;
 }
 
+template<typename T>
+void put(QByteArray &out, T value) // little-endian
+{
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        out.append(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
+}
+
+// A one-image .ico holding a 24-bit bitmap, as Windows executables carry
+// their icon (Qt's own writer only writes 32-bit ones).
+bool saveIco24(const QImage &icon, const QString &path)
+{
+    const QImage rgb = icon.convertToFormat(QImage::Format_RGB888);
+    const int w = rgb.width();
+    const int h = rgb.height();
+    const int colourRow = (w * 3 + 3) / 4 * 4;
+    const int maskRow = (w + 31) / 32 * 4;
+    const auto bitmapSize = static_cast<std::uint32_t>(40 + h * (colourRow + maskRow));
+
+    QByteArray ico;
+    put<std::uint16_t>(ico, 0); // ICONDIR
+    put<std::uint16_t>(ico, 1); // icon
+    put<std::uint16_t>(ico, 1); // one image
+    put<std::uint8_t>(ico, static_cast<std::uint8_t>(w)); // ICONDIRENTRY
+    put<std::uint8_t>(ico, static_cast<std::uint8_t>(h));
+    put<std::uint8_t>(ico, 0); // no palette
+    put<std::uint8_t>(ico, 0);
+    put<std::uint16_t>(ico, 1); // planes
+    put<std::uint16_t>(ico, 24); // bits per pixel
+    put<std::uint32_t>(ico, bitmapSize);
+    put<std::uint32_t>(ico, 6 + 16); // offset of the bitmap
+    put<std::uint32_t>(ico, 40); // BITMAPINFOHEADER
+    put<std::int32_t>(ico, w);
+    put<std::int32_t>(ico, 2 * h); // colours and mask
+    put<std::uint16_t>(ico, 1);
+    put<std::uint16_t>(ico, 24);
+    for (int i = 0; i < 6; ++i) // compression, sizes, resolution, palette: none
+        put<std::uint32_t>(ico, 0);
+    for (int y = h - 1; y >= 0; --y) { // bottom-up, BGR
+        const uchar *line = rgb.constScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            ico.append(static_cast<char>(line[3 * x + 2]));
+            ico.append(static_cast<char>(line[3 * x + 1]));
+            ico.append(static_cast<char>(line[3 * x]));
+        }
+        ico.append(colourRow - 3 * w, '\0');
+    }
+    ico.append(h * maskRow, '\0'); // every pixel opaque
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -110,8 +167,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QImage icon = drawIcon();
+    const QImage icon = drawIcon(48);
     const bool ok = icon.save(out.filePath(QStringLiteral("korvid.png")), "PNG")
+        && saveIco24(icon, out.filePath(QStringLiteral("korvid.ico")))
+        && drawIcon(256).save(out.filePath(QStringLiteral("korvid-256.png")), "PNG")
         && drawPortrait().save(out.filePath(QStringLiteral("portrait.jpg")), "JPEG", 92);
     if (!ok)
         std::fprintf(stderr, "could not write the pictures to %s\n", argv[1]);

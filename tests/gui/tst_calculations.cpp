@@ -1,6 +1,7 @@
 #include "support/modaldriver.h"
 #include "support/testwindow.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void abortedPrompt();
     void errorLeavesAnswersAlone();
     void resultsRunOnUntilCleared();
+    void withoutAMouse();
 
 private:
     std::unique_ptr<TestWindow> window_;
@@ -150,6 +152,35 @@ void CalculationsTest::resultsRunOnUntilCleared()
     window_->click("Command2");
     QVERIFY2(again.finished(), qPrintable(again.report()));
     QCOMPARE(window_->answers()->text(), QStringLiteral("-45.0000000"));
+}
+
+void CalculationsTest::withoutAMouse()
+{
+    Korvid *window = window_->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+
+    // Space on the button that has the focus at start, Escape in its dialog.
+    ModalDriver escaped;
+    escaped.escape();
+    key(Qt::Key_Space);
+    QVERIFY2(escaped.finished(), qPrintable(escaped.report()));
+    QCOMPARE(escaped.seen(), QStringList{kGravity});
+
+    // Offscreen, no window manager hands the activation back after a dialog.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window_->control("Command1"));
+
+    // Tab to the next button, Enter on it, replies typed and entered.
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window_->control("Command2"));
+    ModalDriver typed;
+    typed.type(QStringLiteral("10")).type(QStringLiteral("3"));
+    key(Qt::Key_Return);
+    QVERIFY2(typed.finished(), qPrintable(typed.report()));
+    QCOMPARE(window_->answers()->text(), QStringLiteral("45.0000000"));
 }
 
 QTEST_MAIN(CalculationsTest)

@@ -7,6 +7,7 @@
 #include "support/testwindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -44,6 +45,9 @@ private Q_SLOTS:
     void errorBoundary_data();
     void errorBoundary();
     void cancelIsQuiet();
+    void screenReaderNames_data();
+    void screenReaderNames();
+    void nothingFocusableIsNameless();
 
 private:
     template<typename T = QWidget>
@@ -337,6 +341,48 @@ void WindowTest::cancelIsQuiet()
     });
     QVERIFY2(driver.finished(), qPrintable(driver.report()));
     QVERIFY(!ranOn);
+}
+
+void WindowTest::screenReaderNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("spoken");
+
+    QTest::newRow("answer box") << QByteArray("Text2") << QStringLiteral("答案");
+    QTest::newRow("free text box") << QByteArray("Text1") << QStringLiteral("吐槽框");
+    QTest::newRow("portrait") << QByteArray("Image1") << QStringLiteral("作者猥琐头像");
+    QTest::newRow("frame") << QByteArray("Frame2") << QStringLiteral("物理专区");
+    QTest::newRow("wrapped button") << QByteArray("Command3") << QStringLiteral("平抛运动初速度计算（正在开发）");
+    QTest::newRow("check box") << QByteArray("Check1") << QStringLiteral("是否支持作者");
+    QTest::newRow("label") << QByteArray("Label9")
+                           << QStringLiteral("PS：由于系统不完善，请勿不输入数值就点击确定，会导致软件错误闪退");
+}
+
+void WindowTest::screenReaderNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, spoken);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name.constData()));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), spoken);
+}
+
+void WindowTest::nothingFocusableIsNameless()
+{
+    QStringList nameless;
+    int focusable = 0;
+    const auto walk = [&](auto &&self, QAccessibleInterface *node) -> void {
+        if (node->state().focusable) {
+            ++focusable;
+            if (node->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << node->object()->objectName();
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            self(self, node->child(i));
+    };
+    walk(walk, QAccessible::queryAccessibleInterface(window()));
+    QCOMPARE(focusable, 19); // the whole focus chain is in the tree
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(WindowTest)

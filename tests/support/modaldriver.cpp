@@ -64,6 +64,23 @@ ModalDriver &ModalDriver::reply(const QString &text)
     return *this;
 }
 
+ModalDriver &ModalDriver::type(const QString &text)
+{
+    add(Kind::Input, [this, text](QWidget *dialog) {
+        // A busy machine may show the dialog before it has been activated
+        // (isActiveWindow() already says yes for a modal dialog then).
+        (void)QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 5000);
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != dialog) {
+            failures_ << QStringLiteral("the input dialog has no keyboard focus");
+            return;
+        }
+        QTest::keyClicks(focus, text);
+        QTest::keyClick(focus, Qt::Key_Return);
+    });
+    return *this;
+}
+
 ModalDriver &ModalDriver::cancel()
 {
     add(Kind::Input, [this](QWidget *dialog) { pressButton(dialog, QStringLiteral("取消")); });
