@@ -22,7 +22,8 @@ QColor formColour(std::uint32_t value, const QPalette &system)
         default: return system.color(QPalette::Window);
         }
     }
-    return QColor(value & 0xFFu, (value >> 8) & 0xFFu, (value >> 16) & 0xFFu);
+    const auto channel = [value](int shift) { return static_cast<int>((value >> shift) & 0xFFu); };
+    return {channel(0), channel(8), channel(16)};
 }
 
 namespace {
@@ -90,24 +91,14 @@ QWidget *createControl(const layout::Control &row, QWidget *container)
         widget = button;
         break;
     }
-    case layout::Kind::TextBox:
-        widget = createTextBox(row, container);
-        break;
-    case layout::Kind::CheckBox:
-        widget = new CheckBox(text, container);
-        break;
+    case layout::Kind::TextBox: widget = createTextBox(row, container); break;
+    case layout::Kind::CheckBox: widget = new CheckBox(text, container); break;
     case layout::Kind::Frame:
         widget = new Frame(text, optionalColour(row.back), optionalColour(row.fore), container);
         break;
-    case layout::Kind::Image:
-        widget = createImage(row, container);
-        break;
-    case layout::Kind::Label:
-        widget = createLabel(row, container);
-        break;
-    case layout::Kind::Shape:
-        widget = new Shape(optionalColour(row.back), optionalColour(row.fore), container);
-        break;
+    case layout::Kind::Image: widget = createImage(row, container); break;
+    case layout::Kind::Label: widget = createLabel(row, container); break;
+    case layout::Kind::Shape: widget = new Shape(optionalColour(row.back), optionalColour(row.fore), container); break;
     }
     if (row.font)
         applyFont(widget, *row.font);

@@ -104,18 +104,19 @@ void Korvid::wireHandlers()
     answerBox_ = findChild<QLineEdit *>(QStringLiteral("Text2"));
     supportBox_ = findChild<QCheckBox *>(QStringLiteral("Check1"));
 
+    // clang-format off
     const std::pair<const char *, void (Korvid::*)()> wiring[] = {
-        {"Check1", &Korvid::supportClicked},
+        {"Check1",   &Korvid::supportClicked},
         {"Command1", &Korvid::freeFallTime},
         {"Command2", &Korvid::freeFallDistance},
         {"Command8", &Korvid::gravitation},
         {"Command9", &Korvid::clearAnswer},
     };
+    // clang-format on
     for (const auto &[name, handler] : wiring) {
         auto *control = findChild<QAbstractButton *>(QLatin1String(name));
-        connect(control, &QAbstractButton::clicked, this, [this, handler = handler] {
-            runGuarded(this, [this, handler] { (this->*handler)(); });
-        });
+        connect(control, &QAbstractButton::clicked, this,
+                [this, handler = handler] { runGuarded(this, [this, handler] { (this->*handler)(); }); });
     }
 }
 
@@ -141,7 +142,6 @@ void Korvid::gravitation()
     appendAnswer(calc::gravitation(r, centralMass, orbitingMass));
 }
 
-// Results run on after what the box already holds, with no separator.
 void Korvid::appendAnswer(double value)
 {
     answerBox_->setText(answerBox_->text() + QString::fromStdString(calc::formatAnswer(value)));

@@ -12,6 +12,10 @@ class Korvid : public QWidget {
 public:
     explicit Korvid(QWidget *parent = nullptr);
 
+    // Appends a result to the answer box, formatted with seven decimals and
+    // with no separator from what the box holds already.
+    void appendAnswer(double value);
+
 private:
     void buildForm();
     void wireHandlers();
@@ -23,8 +27,6 @@ private:
     void gravitation();
     void clearAnswer();
     void supportClicked();
-
-    void appendAnswer(double value);
 
     QLineEdit *answerBox_ = nullptr;
     QCheckBox *supportBox_ = nullptr;

@@ -65,6 +65,9 @@ constexpr std::array kForm = {
 
 const Window kWindow{KORVID_PRODUCT_NAME " V" KORVID_VERSION " " KORVID_BUILD_TAG, 1470, 3435, 13590, 9585, "icon"};
 
-std::span<const Control> form() { return kForm; }
+std::span<const Control> form()
+{
+    return kForm;
+}
 
 } // namespace layout

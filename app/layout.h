@@ -45,6 +45,9 @@ extern const Window kWindow;
 std::span<const Control> form();
 
 // 15 twips are one logical pixel; Qt's high-DPI scaling does the rest.
-constexpr int toPixels(int twips) { return (twips + 7) / 15; }
+constexpr int toPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
 
 } // namespace layout

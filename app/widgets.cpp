@@ -12,8 +12,7 @@ namespace {
 
 // Lines one em apart, each centred inside the face's own, taller line box.
 struct Em {
-    explicit Em(const QFont &font, QPaintDevice *device = nullptr)
-        : size(QFontInfo(font).pixelSize())
+    explicit Em(const QFont &font, QPaintDevice *device = nullptr) : size(QFontInfo(font).pixelSize())
     {
         const QFontMetricsF metrics(font, device);
         baseline = metrics.ascent() - (metrics.height() - size) / 2;

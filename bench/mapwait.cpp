@@ -61,7 +61,8 @@ int main(int argc, char *argv[])
     bool mapped = false;
     while (!mapped) {
         const auto waited = std::chrono::steady_clock::now() - start;
-        const int left = 10000 - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count());
+        const int left =
+            10000 - static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(waited).count());
         if (left <= 0 || poll(&fd, 1, left) <= 0)
             break;
         while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {

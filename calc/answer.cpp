@@ -45,7 +45,7 @@ std::string formatAnswer(double value)
 
     // The first 15 significant digits as an integer, rounded half away from
     // zero on the exact remainder: the 16th digit alone decides it.
-    std::uint64_t significand = static_cast<std::uint64_t>(exact[0] - '0');
+    auto significand = static_cast<std::uint64_t>(exact[0] - '0');
     for (int i = 1; i < kSignificant; ++i)
         significand = significand * 10 + static_cast<std::uint64_t>(exact[i + 1] - '0');
     if (exact[kSignificant + 1] >= '5') {

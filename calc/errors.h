@@ -8,11 +8,11 @@ namespace calc {
 // users of the Chinese desktop know from run-time error boxes, so they are
 // kept as they are.
 enum class ErrorCode {
-    InvalidCall = 5,     // 无效的过程调用或参数
-    Overflow = 6,        // 溢出
-    OutOfMemory = 7,     // 内存不足
+    InvalidCall = 5, // 无效的过程调用或参数
+    Overflow = 6, // 溢出
+    OutOfMemory = 7, // 内存不足
     DivisionByZero = 11, // 除数为零
-    Internal = 51,       // 内部错误
+    Internal = 51, // 内部错误
 };
 
 // Thrown by the calculations; the window catches it where clicks reach the

@@ -62,8 +62,14 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Exponents are summed with the digit count, so they saturate well inside
 // int64 and far outside any double's range.

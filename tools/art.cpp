@@ -143,15 +143,15 @@ bool saveIco24(const QImage &icon, const QString &path)
     for (int i = 0; i < 6; ++i) // compression, sizes, resolution, palette: none
         put<std::uint32_t>(ico, 0);
     for (int y = h - 1; y >= 0; --y) { // bottom-up, BGR
-        const uchar *line = rgb.constScanLine(y);
-        for (int x = 0; x < w; ++x) {
-            ico.append(static_cast<char>(line[3 * x + 2]));
-            ico.append(static_cast<char>(line[3 * x + 1]));
-            ico.append(static_cast<char>(line[3 * x]));
+        const uchar *pixel = rgb.constScanLine(y);
+        for (int x = 0; x < w; ++x, pixel += 3) {
+            ico.append(static_cast<char>(pixel[2]));
+            ico.append(static_cast<char>(pixel[1]));
+            ico.append(static_cast<char>(pixel[0]));
         }
         ico.append(colourRow - 3 * w, '\0');
     }
-    ico.append(h * maskRow, '\0'); // every pixel opaque
+    ico.append(qsizetype(h) * maskRow, '\0'); // every pixel opaque
 
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
@@ -169,9 +169,9 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QImage icon = drawIcon(48);
     const bool ok = icon.save(out.filePath(QStringLiteral("korvid.png")), "PNG")
-        && saveIco24(icon, out.filePath(QStringLiteral("korvid.ico")))
-        && drawIcon(256).save(out.filePath(QStringLiteral("korvid-256.png")), "PNG")
-        && drawPortrait().save(out.filePath(QStringLiteral("portrait.jpg")), "JPEG", 92);
+                    && saveIco24(icon, out.filePath(QStringLiteral("korvid.ico")))
+                    && drawIcon(256).save(out.filePath(QStringLiteral("korvid-256.png")), "PNG")
+                    && drawPortrait().save(out.filePath(QStringLiteral("portrait.jpg")), "JPEG", 92);
     if (!ok)
         std::fprintf(stderr, "could not write the pictures to %s\n", argv[1]);
     return ok ? 0 : 1;

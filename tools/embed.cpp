@@ -39,7 +39,8 @@ int main(int argc, char *argv[])
         out << "\n};\n\n";
         table += QStringLiteral("    {\"%1\", %2, %3, k%4},\n").arg(name).arg(image.width()).arg(image.height()).arg(i);
     }
-    out << "struct Picture {\n    std::string_view name;\n    int width, height;\n    const std::uint32_t *pixels;\n};\n\n"
+    out << "struct Picture {\n    std::string_view name;\n    int width, height;\n    const std::uint32_t "
+           "*pixels;\n};\n\n"
            "const Picture kPictures[] = {\n"
         << table
         << "};\n\n} // namespace\n\n"

@@ -39,8 +39,9 @@ void AnswerTest::format_data()
     QTest::newRow("only 15 significant digits") << 123456789012345678.0 << "123456789012346000.0000000";
     QTest::newRow("float widened") << double(2.02030515670776367f) << "2.0203052";
     QTest::newRow("float tenth") << double(0.1f) << "0.1000000";
-    QTest::newRow("largest double")
-        << DBL_MAX << QStringLiteral("179769313486232") + QString(294, QLatin1Char('0')) + QStringLiteral(".0000000");
+    QTest::newRow("largest double") << DBL_MAX
+                                    << QStringLiteral("179769313486232") + QString(294, QLatin1Char('0'))
+                                           + QStringLiteral(".0000000");
     QTest::newRow("most negative double")
         << -DBL_MAX << QStringLiteral("-179769313486232") + QString(294, QLatin1Char('0')) + QStringLiteral(".0000000");
 }

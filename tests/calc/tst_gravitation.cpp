@@ -31,8 +31,7 @@ void GravitationTest::force_data()
     QTest::newRow("no central mass") << 2.0 << 0.0 << 5.0 << "0.0000000" << 0;
     // Rounding shows the order: (m × M) × G, then divided by r².
     QTest::newRow("m times M, then G") << 4.2 << 750300000000000.0 << 16098.0 << "45688061.2081327" << 0;
-    QTest::newRow("m times M, then G, rounding up") << 1.72 << 520300000000000.0 << 39113.0 << "458999804.2597390"
-                                                     << 0;
+    QTest::newRow("m times M, then G, rounding up") << 1.72 << 520300000000000.0 << 39113.0 << "458999804.2597390" << 0;
     QTest::newRow("divided by the square") << 1.77 << 667170000000000.0 << 61407.0 << "872574059.4960320" << 0;
     // m × M beyond a double, the force well within.
     QTest::newRow("masses beyond a double") << 1e150 << 1e155 << 1e155 << "0.6672590" << 0;

@@ -30,7 +30,18 @@ void NumberTest::leadingNumber_data()
     QTest::newRow("no number") << QByteArray("abc") << 0.0;
     QTest::newRow("number then text") << QByteArray("12abc") << 12.0;
     QTest::newRow("lone point") << QByteArray(".") << 0.0;
-    QTest::newRow("lone sign") << QByteArray("-") << 0.0;
+    QTest::newRow("lone minus") << QByteArray("-") << 0.0;
+    QTest::newRow("lone plus") << QByteArray("+") << 0.0;
+    QTest::newRow("lone e") << QByteArray("e") << 0.0;
+    QTest::newRow("control character first") << QByteArray("\x01") + "5" << 0.0;
+    QTest::newRow("control character after") << QByteArray("5\x01") + "6" << 5.0;
+    QTest::newRow("NUL inside") << QByteArray("3\0", 2) + "4" << 3.0;
+    QTest::newRow("right-to-left mark first") << QByteArray("\u200F5") << 0.0;
+    QTest::newRow("right-to-left override after") << QByteArray("-5\u202E1") << -5.0;
+    QTest::newRow("emoji first") << QByteArray("\U0001F600") + "5" << 0.0;
+    QTest::newRow("emoji after") << QByteArray("7\U0001F600") << 7.0;
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") + "5" << 0.0;
+    QTest::newRow("surrogate after") << QByteArray("8\xED\xB0\x80") << 8.0;
     QTest::newRow("no integer digits") << QByteArray("-.5") << -0.5;
     QTest::newRow("plus sign") << QByteArray("+3") << 3.0;
     QTest::newRow("trailing point") << QByteArray("7.") << 7.0;
@@ -53,7 +64,7 @@ void NumberTest::leadingNumber_data()
     QTest::newRow("full-width E and minus") << QByteArray("２Ｅ－２") << 0.02;
     QTest::newRow("mixed widths") << QByteArray("9.８") << 9.8;
     QTest::newRow("cut UTF-8 sequence") << QByteArray("\xEF\xBC") << 0.0;
-    QTest::newRow("invalid byte ends it") << QByteArray("12\xFF" "3") << 12.0;
+    QTest::newRow("invalid byte ends it") << QByteArray("12\xFF") + "3" << 12.0;
     QTest::newRow("nearest double") << QByteArray("0.1") << 0.1;
     QTest::newRow("tie rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0;
     QTest::newRow("leading zeros") << QByteArray("000000000000000000000001") << 1.0;

@@ -49,8 +49,8 @@ void CalculationsTest::freeFall_data()
                           << "2.0203052";
     QTest::newRow("distance") << QByteArray("Command2") << QStringList{"10", "3"} << QStringList{kGravity, kTime}
                               << "45.0000000";
-    QTest::newRow("empty reply is 0") << QByteArray("Command2") << QStringList{"10", ""}
-                                      << QStringList{kGravity, kTime} << "0.0000000";
+    QTest::newRow("empty reply is 0") << QByteArray("Command2") << QStringList{"10", ""} << QStringList{kGravity, kTime}
+                                      << "0.0000000";
     QTest::newRow("gravitation") << QByteArray("Command8") << QStringList{"6371000", "5.972e24", "1"}
                                  << QStringList{kDistance, kCentral, kOrbiting} << "9.8174575";
     QTest::newRow("full-width reply") << QByteArray("Command1") << QStringList{"９．８", "２０"}

@@ -278,9 +278,9 @@ void WindowTest::placeholdersDoNothing()
     control<QLineEdit>("Text2")->setText(QStringLiteral("2.0203052"));
     const QString before = stateSnapshot();
     ModalDriver driver; // no dialog may open
-    const char *const inert[] = {"Command3", "Command4", "Command5", "Command6", "Command7", "Command10", "Command11",
-                                 "Command12", "Command13", "Command14", "Command15", "Command16", "Label6",
-                                 "Frame2", "Image1", "Label1"};
+    const char *const inert[] = {"Command3",  "Command4",  "Command5",  "Command6",  "Command7",  "Command10",
+                                 "Command11", "Command12", "Command13", "Command14", "Command15", "Command16",
+                                 "Label6",    "Frame2",    "Image1",    "Label1"};
     for (const char *name : inert)
         window_->click(name);
     QTest::qWait(20);

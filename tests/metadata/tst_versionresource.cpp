@@ -169,9 +169,12 @@ void VersionResourceTest::strings_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("ProductName") << "ProductName" << "Korvid";
-    QTest::newRow("FileVersion") << "FileVersion" << "1.01";
-    QTest::newRow("ProductVersion") << "ProductVersion" << "1.01";
+    QTest::newRow("ProductName") << "ProductName"
+                                 << "Korvid";
+    QTest::newRow("FileVersion") << "FileVersion"
+                                 << "1.01";
+    QTest::newRow("ProductVersion") << "ProductVersion"
+                                    << "1.01";
     QTest::newRow("InternalName") << "InternalName" << QStringLiteral("Korvid理科计算器 V1.1.0 中文版");
     QTest::newRow("OriginalFilename") << "OriginalFilename" << QStringLiteral("Korvid理科计算器 V1.1.0 中文版.exe");
     QTest::newRow("CompanyName") << "CompanyName" << QStringLiteral("青柚工作室");

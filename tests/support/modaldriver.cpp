@@ -2,9 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
-#include <QInputMethodEvent>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -64,6 +65,25 @@ ModalDriver &ModalDriver::reply(const QString &text)
     return *this;
 }
 
+ModalDriver &ModalDriver::paste(const QString &text)
+{
+    add(Kind::Input, [this, text](QWidget *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>();
+        if (!field) {
+            failures_ << QStringLiteral("input dialog without an edit field");
+            return;
+        }
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        if (field->text() != text)
+            failures_ << QStringLiteral("the field holds %1 characters of the %2 pasted")
+                             .arg(field->text().size())
+                             .arg(text.size());
+        pressButton(dialog, QStringLiteral("确定"));
+    });
+    return *this;
+}
+
 ModalDriver &ModalDriver::type(const QString &text)
 {
     add(Kind::Input, [this, text](QWidget *dialog) {
@@ -108,13 +128,13 @@ ModalDriver &ModalDriver::acknowledge()
 void ModalDriver::pressButton(QWidget *dialog, const QString &caption)
 {
     const auto buttons = dialog->findChildren<QAbstractButton *>();
-    for (QAbstractButton *button : buttons) {
-        if (button->text() == caption && button->isVisible()) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            return;
-        }
-    }
-    failures_ << QStringLiteral("no button \"%1\" in \"%2\"").arg(caption, dialog->windowTitle());
+    const auto button = std::find_if(buttons.begin(), buttons.end(), [&caption](const QAbstractButton *b) {
+        return b->text() == caption && b->isVisible();
+    });
+    if (button != buttons.end())
+        QTest::mouseClick(*button, Qt::LeftButton);
+    else
+        failures_ << QStringLiteral("no button \"%1\" in \"%2\"").arg(caption, dialog->windowTitle());
 }
 
 void ModalDriver::poll()
@@ -127,9 +147,9 @@ void ModalDriver::poll()
     const auto *input = qobject_cast<QInputDialog *>(modal);
     const auto *message = qobject_cast<QMessageBox *>(modal);
     const Kind kind = input ? Kind::Input : Kind::Message;
-    const QString description = input ? QStringLiteral("input %1 %2").arg(input->windowTitle(), input->labelText())
-        : message ? QStringLiteral("message %1 %2").arg(message->windowTitle(), message->text())
-                  : QStringLiteral("dialog %1").arg(modal->windowTitle());
+    const QString description = input     ? QStringLiteral("input %1 %2").arg(input->windowTitle(), input->labelText())
+                                : message ? QStringLiteral("message %1 %2").arg(message->windowTitle(), message->text())
+                                          : QStringLiteral("dialog %1").arg(modal->windowTitle());
     seen_ << description;
 
     if (steps_.empty() || (!input && !message) || steps_.front().kind != kind) {

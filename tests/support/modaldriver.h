@@ -26,6 +26,8 @@ public:
 
     // Input dialog: type `text` into the field, press 确定.
     ModalDriver &reply(const QString &text);
+    // Input dialog: paste `text` from the clipboard with Ctrl+V, press 确定.
+    ModalDriver &paste(const QString &text);
     // Input dialog: type `text` on the keyboard, press Enter.
     ModalDriver &type(const QString &text);
     // Input dialog: press 取消.
