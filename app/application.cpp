@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QStringList>
 #include <QTranslator>
 
@@ -31,8 +32,9 @@ constexpr SongFace kSongFaces[] = {
     {"Droid Sans Fallback", false},
 };
 
-// Up to 12 pt (16 px): the sizes the bitmap strikes cover.
-constexpr double kLargestBitmapPoints = 12;
+// The sizes the bitmap strikes cover, in device pixels.
+constexpr double kSmallestStrike = 10.5;
+constexpr double kLargestStrike = 16.5;
 
 const SongFace &songFace()
 {
@@ -69,8 +71,11 @@ QFont songFont(double points)
     QFont font(songFamily());
     font.setPointSizeF(points);
     // Bitmap glyphs are crisp at these sizes and far cheaper to load than
-    // CJK outlines, which dominate the start-up otherwise.
-    if (songFace().bitmapStrikes && points <= kLargestBitmapPoints)
+    // CJK outlines, which dominate the start-up otherwise. On a high-density
+    // screen the same points need more pixels than the bitmaps have.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double pixels = screen ? points / 72 * screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0;
+    if (songFace().bitmapStrikes && pixels >= kSmallestStrike && pixels <= kLargestStrike)
         font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <limits>
-
 QColor formColour(std::uint32_t value, const QPalette &system)
 {
     if (value & 0x80000000u) {
@@ -45,9 +43,7 @@ void applyFont(QWidget *widget, const layout::Font &entry)
 QWidget *createTextBox(const layout::Control &row, QWidget *container)
 {
     auto *box = new QLineEdit(QString::fromUtf8(row.text), container);
-    // Results are appended for as long as the window is open; the default
-    // limit of 32767 characters would silently cut them off.
-    box->setMaxLength(std::numeric_limits<int>::max());
+    takeWholeText(*box); // results are appended for as long as the window is open
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setReadOnly(row.readOnly);
     return box;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>

@@ -1,11 +1,11 @@
 #include "prompt.h"
 
+#include "widgets.h"
+
 #include "calc/number.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
-
-#include <limits>
 
 double promptNumber(QWidget *parent, std::string_view prompt)
 {
@@ -15,10 +15,8 @@ double promptNumber(QWidget *parent, std::string_view prompt)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
-    // The field would cut a pasted reply at 32767 characters, and with it an
-    // exponent that follows a long mantissa: take the reply whole.
     if (auto *field = dialog.findChild<QLineEdit *>())
-        field->setMaxLength(std::numeric_limits<int>::max());
+        takeWholeText(*field);
     if (dialog.exec() != QDialog::Accepted)
         throw PromptCancelled{};
     return calc::leadingNumber(dialog.textValue().toStdString());

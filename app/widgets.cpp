@@ -7,6 +7,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -40,7 +41,7 @@ int layOut(QTextLayout &layout, qreal width, const Em &em)
 
 } // namespace
 
-int drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text)
+void drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text)
 {
     const QFont font = painter.font();
     const Em em(font, painter.device());
@@ -68,7 +69,11 @@ int drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, 
     painter.scale(stretch, 1.0);
     layout.draw(&painter, QPointF(0, 0));
     painter.restore();
-    return lines;
+}
+
+void takeWholeText(QLineEdit &field)
+{
+    field.setMaxLength(std::numeric_limits<int>::max());
 }
 
 void WrapButton::paintEvent(QPaintEvent *)

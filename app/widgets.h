@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 // The few widgets the form needs beyond Qt's own. Captions on the form were
@@ -67,7 +68,12 @@ private:
     QColor border_;
 };
 
+// Lets a line edit hold text of any length. Qt's default limit of 32767
+// characters cuts what goes beyond it, silently: appended results, or a
+// pasted reply and the exponent at its end.
+void takeWholeText(QLineEdit &field);
+
 // Lays `text` out in lines one em apart, wrapped to the width of `area` and
-// aligned in it, and returns the number of lines. Where the face needs more
-// lines than `area` holds, the text is set slightly narrower to fit.
-int drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text);
+// aligned in it. Where the face needs more lines than `area` holds, the text
+// is set slightly narrower to fit.
+void drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text);
