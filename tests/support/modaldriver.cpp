@@ -43,14 +43,22 @@ void ModalDriver::add(Kind kind, std::function<void(QWidget *)> act)
     steps_.push_back({kind, std::move(act)});
 }
 
-ModalDriver &ModalDriver::reply(const QString &text)
+void ModalDriver::fillAndConfirm(std::function<void(QLineEdit *)> fill)
 {
-    add(Kind::Input, [this, text](QWidget *dialog) {
+    add(Kind::Input, [this, fill = std::move(fill)](QWidget *dialog) {
         auto *field = dialog->findChild<QLineEdit *>();
         if (!field) {
             failures_ << QStringLiteral("input dialog without an edit field");
             return;
         }
+        fill(field);
+        pressButton(dialog, QStringLiteral("确定"));
+    });
+}
+
+ModalDriver &ModalDriver::reply(const QString &text)
+{
+    fillAndConfirm([this, text](QLineEdit *field) {
         if (!field->text().isEmpty())
             failures_ << QStringLiteral("edit field did not start empty: ") + field->text();
         if (isAscii(text)) {
@@ -60,26 +68,19 @@ ModalDriver &ModalDriver::reply(const QString &text)
             composed.setCommitString(text);
             QApplication::sendEvent(field, &composed);
         }
-        pressButton(dialog, QStringLiteral("确定"));
     });
     return *this;
 }
 
 ModalDriver &ModalDriver::paste(const QString &text)
 {
-    add(Kind::Input, [this, text](QWidget *dialog) {
-        auto *field = dialog->findChild<QLineEdit *>();
-        if (!field) {
-            failures_ << QStringLiteral("input dialog without an edit field");
-            return;
-        }
+    fillAndConfirm([this, text](QLineEdit *field) {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         if (field->text() != text)
             failures_ << QStringLiteral("the field holds %1 characters of the %2 pasted")
                              .arg(field->text().size())
                              .arg(text.size());
-        pressButton(dialog, QStringLiteral("确定"));
     });
     return *this;
 }

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 
+class QLineEdit;
 class QWidget;
 
 // Answers the modal dialogs that a click opens, one scripted step for each,
@@ -55,6 +56,8 @@ private:
 
     void poll();
     void add(Kind kind, std::function<void(QWidget *)> act);
+    // Input dialog: `fill` its edit field, then press 确定.
+    void fillAndConfirm(std::function<void(QLineEdit *)> fill);
     void pressButton(QWidget *dialog, const QString &caption);
 
     static ModalDriver *newest_;
