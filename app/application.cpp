@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "metadata.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -59,21 +61,20 @@ const SongFace &songFace()
     return face;
 }
 
-} // namespace
-
 QString songFamily()
 {
     return QString::fromUtf8(songFace().family);
 }
 
-QFont songFont(double points)
+} // namespace
+
+QFont songFont(double points, const QScreen *screen)
 {
     QFont font(songFamily());
     font.setPointSizeF(points);
     // Bitmap glyphs are crisp at these sizes and far cheaper to load than
     // CJK outlines, which dominate the start-up otherwise. On a high-density
     // screen the same points need more pixels than the bitmaps have.
-    const QScreen *screen = QGuiApplication::primaryScreen();
     const double pixels = screen ? points / 72 * screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0;
     if (songFace().bitmapStrikes && pixels >= kSmallestStrike && pixels <= kLargestStrike)
         font.setStyleStrategy(QFont::NoAntialias);
@@ -82,10 +83,12 @@ QFont songFont(double points)
 
 void prepareApplication(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("Korvid"));
+    QApplication::setApplicationName(QStringLiteral(KORVID_PRODUCT_NAME));
+    // Lets a Wayland compositor find the desktop entry, and with it the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVID_APP_ID));
 
-    // The form's controls all use 宋体 9 pt unless they say otherwise.
-    QApplication::setFont(songFont(9));
+    // The dialogs speak 宋体 9 pt, as the form does.
+    QApplication::setFont(songFont(9, QGuiApplication::primaryScreen()));
 
     // Qt's own texts (the text fields' context menus) in Chinese too, when
     // the translations are installed.

@@ -2,16 +2,13 @@
 
 class QApplication;
 class QFont;
-class QString;
+class QScreen;
 
 // What the program sets up once before the window is built: its name, the
 // Song face every caption is drawn in, and Qt's own Chinese texts.
 void prepareApplication(QApplication &app);
 
-// The installed family that stands in for "宋体" on this machine.
-QString songFamily();
-
-// "宋体" at `points`, drawn as it is on the Chinese desktop: small sizes
-// from the face's embedded bitmaps where it has them, larger ones as
-// antialiased outlines.
-QFont songFont(double points);
+// "宋体" at `points`, drawn as it is on the Chinese desktop: sizes that come
+// to the face's embedded bitmaps on `screen` from those bitmaps, all others
+// as antialiased outlines.
+QFont songFont(double points, const QScreen *screen);

@@ -1,14 +1,16 @@
 #include "controls.h"
 
-#include "application.h"
 #include "layout.h"
 #include "pictures.h"
 #include "widgets.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 
+namespace {
+
+// A colour as the form stores it: &H00BBGGRR&, or with the top bit set the
+// index of a system colour, taken from `system`.
 QColor formColour(std::uint32_t value, const QPalette &system)
 {
     if (value & 0x80000000u) {
@@ -24,28 +26,16 @@ QColor formColour(std::uint32_t value, const QPalette &system)
     return {channel(0), channel(8), channel(16)};
 }
 
-namespace {
-
 QColor optionalColour(const std::optional<std::uint32_t> &value)
 {
     return value ? formColour(*value, QApplication::palette()) : QColor();
 }
 
-void applyFont(QWidget *widget, const layout::Font &entry)
-{
-    QFont font = songFont(entry.points);
-    font.setWeight(static_cast<QFont::Weight>(entry.weight));
-    font.setItalic(entry.italic);
-    font.setUnderline(entry.underline);
-    widget->setFont(font);
-}
-
 QWidget *createTextBox(const layout::Control &row, QWidget *container)
 {
-    auto *box = new QLineEdit(QString::fromUtf8(row.text), container);
-    takeWholeText(*box); // results are appended for as long as the window is open
+    auto *box = new TextBox(QString::fromUtf8(row.text), container);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setReadOnly(row.readOnly);
+    box->setReadOnly(row.more.readOnly);
     return box;
 }
 
@@ -54,14 +44,14 @@ QWidget *createLabel(const layout::Control &row, QWidget *container)
     auto *label = new WrapLabel(QString::fromUtf8(row.text), container);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (row.back || row.fore) {
+    if (row.more.back || row.more.fore) {
         QPalette palette = label->palette();
-        if (row.back) {
-            palette.setColor(QPalette::Window, optionalColour(row.back));
+        if (row.more.back) {
+            palette.setColor(QPalette::Window, optionalColour(row.more.back));
             label->setAutoFillBackground(true);
         }
-        if (row.fore)
-            palette.setColor(QPalette::WindowText, optionalColour(row.fore));
+        if (row.more.fore)
+            palette.setColor(QPalette::WindowText, optionalColour(row.more.fore));
         label->setPalette(palette);
     }
     return label;
@@ -70,7 +60,7 @@ QWidget *createLabel(const layout::Control &row, QWidget *container)
 QWidget *createImage(const layout::Control &row, QWidget *container)
 {
     auto *image = new QLabel(container);
-    image->setPixmap(QPixmap::fromImage(picture(row.picture)));
+    image->setPixmap(QPixmap::fromImage(picture(row.more.picture)));
     return image;
 }
 
@@ -90,19 +80,18 @@ QWidget *createControl(const layout::Control &row, QWidget *container)
     case layout::Kind::TextBox: widget = createTextBox(row, container); break;
     case layout::Kind::CheckBox: widget = new CheckBox(text, container); break;
     case layout::Kind::Frame:
-        widget = new Frame(text, optionalColour(row.back), optionalColour(row.fore), container);
+        widget = new Frame(text, optionalColour(row.more.back), optionalColour(row.more.fore), container);
         break;
     case layout::Kind::Image: widget = createImage(row, container); break;
     case layout::Kind::Label: widget = createLabel(row, container); break;
-    case layout::Kind::Shape: widget = new Shape(optionalColour(row.back), optionalColour(row.fore), container); break;
+    case layout::Kind::Shape:
+        widget = new Shape(optionalColour(row.more.back), optionalColour(row.more.fore), container);
+        break;
     }
-    if (row.font)
-        applyFont(widget, *row.font);
-    // Named explicitly: a control in a frame would otherwise be read out with
-    // the frame's caption.
-    if (row.accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-    else if (row.kind != layout::Kind::TextBox)
-        widget->setAccessibleName(text);
+    // A control with a caption is read out by its caption, whatever the
+    // caption says now. The others are named here: a text box in a frame
+    // would otherwise be read out with the frame's caption.
+    if (row.more.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(row.more.accessibleName));
     return widget;
 }

@@ -1,40 +1,50 @@
 #include "errorboundary.h"
 
-#include "prompt.h"
-
 #include "calc/errors.h"
 
-#include <QMessageBox>
+#include <QString>
 
 #include <new>
 #include <optional>
 
-QString errorMessage(const calc::RuntimeError &error)
+namespace {
+
+QString describe(calc::ErrorCode code)
 {
-    return QStringLiteral("运行时错误 '%1'：\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what()));
+    switch (code) {
+    case calc::ErrorCode::InvalidCall: return QStringLiteral("无效的过程调用或参数");
+    case calc::ErrorCode::Overflow: return QStringLiteral("溢出");
+    case calc::ErrorCode::OutOfMemory: return QStringLiteral("内存不足");
+    case calc::ErrorCode::DivisionByZero: return QStringLiteral("除数为零");
+    case calc::ErrorCode::Internal: break;
+    }
+    return QStringLiteral("内部错误");
 }
 
-void runGuarded(QWidget *window, const std::function<void()> &handler)
+// "运行时错误 '11'：\n\n除数为零"
+QString errorMessage(calc::ErrorCode code)
 {
-    std::optional<calc::RuntimeError> failure;
+    return QStringLiteral("运行时错误 '%1'：\n\n%2").arg(static_cast<int>(code)).arg(describe(code));
+}
+
+} // namespace
+
+void runGuarded(const std::function<void()> &handler, const std::function<void(const QString &)> &report)
+{
+    std::optional<calc::ErrorCode> failure;
     try {
         handler();
     } catch (const PromptCancelled &) {
         return;
     } catch (const calc::RuntimeError &error) {
-        failure = error;
+        failure = error.code();
     } catch (const std::bad_alloc &) {
-        failure = calc::RuntimeError(calc::ErrorCode::OutOfMemory);
+        failure = calc::ErrorCode::OutOfMemory;
     } catch (const std::exception &) {
-        failure = calc::RuntimeError(calc::ErrorCode::Internal);
+        failure = calc::ErrorCode::Internal;
     }
-    if (!failure)
-        return;
-
-    // Shown after the handler has unwound, so no exception is alive while
-    // the message box runs its own event loop.
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvid"), errorMessage(*failure), QMessageBox::NoButton,
-                    window);
-    box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
-    box.exec();
+    // Reported after the handler has unwound, so no exception is alive while
+    // a message box runs its own event loop.
+    if (failure)
+        report(errorMessage(*failure));
 }

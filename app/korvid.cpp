@@ -1,159 +1,193 @@
 #include "korvid.h"
 
-#include "controls.h"
+#include "application.h"
 #include "errorboundary.h"
 #include "layout.h"
 #include "pictures.h"
-#include "prompt.h"
+#include "widgets.h"
 
 #include "calc/answer.h"
 #include "calc/freefall.h"
 #include "calc/gravitation.h"
-
-#include "support/supportcheck.h"
+#include "calc/number.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QIcon>
-#include <QLineEdit>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <algorithm>
-#include <iterator>
-#include <string_view>
-#include <utility>
-#include <vector>
 
 namespace {
 
-QRect toPixels(int left, int top, int width, int height)
+constexpr const char *kGravityPrompt = "重力加速度为(单位m/s^2)：";
+constexpr const char *kHeightPrompt = "平抛运动的高度为(单位t)：";
+constexpr const char *kTimePrompt = "平抛运动时间为(单位t)：";
+constexpr const char *kDistancePrompt = "两天体（或物体）间的距离为(单位m)：";
+constexpr const char *kCentralMassPrompt = "中心天体（或物体）的质量为(单位kg)：";
+constexpr const char *kOrbitingMassPrompt = "围绕天体（或物体）的质量为(单位kg)：";
+
+constexpr layout::Font kFormFont{9, 400};
+
+// Whichever way the user sets the box, its caption says they support the
+// author; the value itself is theirs.
+void answerSupport(QCheckBox &box)
 {
-    return {layout::toPixels(left), layout::toPixels(top), layout::toPixels(width), layout::toPixels(height)};
+    switch (box.checkState()) {
+    case Qt::Checked: box.setText(QStringLiteral("支持（谢谢支持！）")); break;
+    case Qt::Unchecked: box.setText(QStringLiteral("支持（好气啊，取消不了了吧！）")); break;
+    case Qt::PartiallyChecked: // never set by a user; the caption stays
+        break;
+    }
 }
 
-bool takesFocus(layout::Kind kind)
+// Where a span of `length` starting at `start` lies wholly within `area`
+// after as small a move as possible; one longer than the area starts where
+// it starts.
+int keptWithin(int start, int length, int areaStart, int areaLength)
 {
-    return kind == layout::Kind::Button || kind == layout::Kind::TextBox || kind == layout::Kind::CheckBox;
-}
-
-// Labels, pictures and shapes have no window of their own on the form: they
-// are drawn on their container, behind every windowed control.
-bool isWindowless(layout::Kind kind)
-{
-    return kind == layout::Kind::Label || kind == layout::Kind::Image || kind == layout::Kind::Shape;
+    return std::max(areaStart, std::min(start, areaStart + areaLength - length));
 }
 
 } // namespace
 
-Korvid::Korvid(QWidget *parent) : QWidget(parent)
+Korvid::Korvid(Dialogs dialogs, QWidget *parent)
+    : QWidget(parent), dialogs_(dialogs.ask ? std::move(dialogs) : modalDialogs(this))
 {
     const layout::Window &window = layout::kWindow;
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(QIcon(QPixmap::fromImage(picture(window.icon))));
     // The client area, not the frame, goes where the form says.
-    setGeometry(toPixels(window.left, window.top, window.width, window.height));
+    using layout::toPixels;
+    setGeometry(toPixels(window.left), toPixels(window.top), toPixels(window.width), toPixels(window.height));
 
-    buildForm();
-    wireHandlers();
+    controls_ = buildForm(*this, layout::form());
+    applyFonts();
+    for (const BuiltControl &control : controls_)
+        wire(control);
 }
 
-void Korvid::buildForm()
+void Korvid::wire(const BuiltControl &control)
 {
-    struct Built {
-        const layout::Control *row;
-        QWidget *widget;
-    };
-    std::vector<Built> built;
-    built.reserve(layout::form().size());
-
-    const auto container = [&](const char *name) -> QWidget * {
-        if (!name)
-            return this;
-        const auto found = std::find_if(built.begin(), built.end(),
-                                        [name](const Built &b) { return std::string_view(b.row->name) == name; });
-        Q_ASSERT_X(found != built.end(), "Korvid::buildForm", "a container must come before what it contains");
-        return found != built.end() ? found->widget : this;
-    };
-
-    for (const layout::Control &row : layout::form()) {
-        QWidget *widget = createControl(row, container(row.in));
-        widget->setObjectName(QLatin1String(row.name));
-        widget->setGeometry(toPixels(row.left, row.top, row.width, row.height));
-        built.push_back({&row, widget});
+    switch (control.row->more.role) {
+    case layout::Role::None: break;
+    case layout::Role::Answers: answers_ = static_cast<TextBox *>(control.widget); break;
+    case layout::Role::FreeFallTime: onClick(control.widget, &Korvid::freeFallTime); break;
+    case layout::Role::FreeFallDistance: onClick(control.widget, &Korvid::freeFallDistance); break;
+    case layout::Role::Gravitation: onClick(control.widget, &Korvid::gravitation); break;
+    case layout::Role::ClearAnswers: onClick(control.widget, &Korvid::clearAnswers); break;
+    case layout::Role::SupportAuthor: {
+        auto *box = static_cast<QCheckBox *>(control.widget);
+        connect(box, &QCheckBox::clicked, this, [box] { answerSupport(*box); });
+        break;
     }
-
-    // Earlier rows in front of later ones, and windowless controls behind
-    // all windowed ones; lowering in table order gives exactly that.
-    for (const Built &b : built)
-        b.widget->lower();
-    for (const Built &b : built) {
-        if (isWindowless(b.row->kind))
-            b.widget->lower();
     }
-
-    std::vector<Built> focusable;
-    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
-                 [](const Built &b) { return takesFocus(b.row->kind); });
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const Built &a, const Built &b) { return a.row->tab < b.row->tab; });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].widget, focusable[i].widget);
-    if (!focusable.empty())
-        focusable.front().widget->setFocus();
 }
 
-void Korvid::wireHandlers()
+void Korvid::onClick(QWidget *control, void (Korvid::*handler)())
 {
-    answerBox_ = findChild<QLineEdit *>(QStringLiteral("Text2"));
-    supportBox_ = findChild<QCheckBox *>(QStringLiteral("Check1"));
+    connect(static_cast<QAbstractButton *>(control), &QAbstractButton::clicked, this,
+            [this, handler] { runGuarded([this, handler] { (this->*handler)(); }, dialogs_.report); });
+}
 
-    // clang-format off
-    const std::pair<const char *, void (Korvid::*)()> wiring[] = {
-        {"Check1",   &Korvid::supportClicked},
-        {"Command1", &Korvid::freeFallTime},
-        {"Command2", &Korvid::freeFallDistance},
-        {"Command8", &Korvid::gravitation},
-        {"Command9", &Korvid::clearAnswer},
+// The form's faces and sizes are its own: a desktop theme that sets another
+// application font must not move a caption, so every property is set on
+// every control. The bitmap strikes depend on the pixel ratio of the screen
+// the window is on.
+void Korvid::applyFonts()
+{
+    const QScreen *screen = this->screen();
+    const auto fixed = [screen](const layout::Font &entry) {
+        QFont font = songFont(entry.points, screen);
+        font.setWeight(static_cast<QFont::Weight>(entry.weight));
+        font.setItalic(entry.italic);
+        font.setUnderline(entry.underline);
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        return font;
     };
-    // clang-format on
-    for (const auto &[name, handler] : wiring) {
-        auto *control = findChild<QAbstractButton *>(QLatin1String(name));
-        connect(control, &QAbstractButton::clicked, this,
-                [this, handler = handler] { runGuarded(this, [this, handler] { (this->*handler)(); }); });
+    setFont(fixed(kFormFont));
+    for (const BuiltControl &control : controls_)
+        control.widget->setFont(fixed(control.row->more.font.value_or(kFormFont)));
+}
+
+void Korvid::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    keepOnScreen();
+    applyFonts();
+    if (QWindow *window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, [this] { applyFonts(); });
     }
+}
+
+// A window manager frames the window only after it is shown; once the frame
+// is known, or changes, the window is kept on its screen again.
+void Korvid::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (shown_ && windowHandle() && windowHandle()->frameMargins() != placedWithFrame_)
+        keepOnScreen();
+}
+
+// The form's place, unless the window, frame included, would not lie wholly
+// on the screen's available area there: then as near to it as it does.
+void Korvid::keepOnScreen()
+{
+    if (windowHandle())
+        placedWithFrame_ = windowHandle()->frameMargins();
+    const QRect frame = frameGeometry();
+    const QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = this->screen();
+    const QRect area = screen->availableGeometry();
+    const QPoint frameCorner(keptWithin(frame.left(), frame.width(), area.left(), area.width()),
+                             keptWithin(frame.top(), frame.height(), area.top(), area.height()));
+    if (frameCorner != frame.topLeft())
+        move(frameCorner); // a window's position is its frame's
+}
+
+double Korvid::askNumber(const char *prompt) const
+{
+    const std::optional<QString> reply = dialogs_.ask(QString::fromUtf8(prompt));
+    if (!reply)
+        throw PromptCancelled{};
+    return calc::leadingNumber(reply->toStdString());
 }
 
 void Korvid::freeFallTime()
 {
-    const double g = promptNumber(this, calc::kGravityPrompt);
-    const double height = promptNumber(this, calc::kHeightPrompt);
+    const double g = askNumber(kGravityPrompt);
+    const double height = askNumber(kHeightPrompt);
     appendAnswer(calc::freeFallTime(g, height));
 }
 
 void Korvid::freeFallDistance()
 {
-    const double g = promptNumber(this, calc::kGravityPrompt);
-    const double time = promptNumber(this, calc::kTimePrompt);
+    const double g = askNumber(kGravityPrompt);
+    const double time = askNumber(kTimePrompt);
     appendAnswer(calc::freeFallDistance(g, time));
 }
 
 void Korvid::gravitation()
 {
-    const double r = promptNumber(this, calc::kDistancePrompt);
-    const double centralMass = promptNumber(this, calc::kCentralMassPrompt);
-    const double orbitingMass = promptNumber(this, calc::kOrbitingMassPrompt);
+    const double r = askNumber(kDistancePrompt);
+    const double centralMass = askNumber(kCentralMassPrompt);
+    const double orbitingMass = askNumber(kOrbitingMassPrompt);
     appendAnswer(calc::gravitation(r, centralMass, orbitingMass));
 }
 
 void Korvid::appendAnswer(double value)
 {
-    answerBox_->setText(answerBox_->text() + QString::fromStdString(calc::formatAnswer(value)));
+    answers_->append(QString::fromStdString(calc::formatAnswer(value)));
 }
 
-void Korvid::clearAnswer()
+void Korvid::clearAnswers()
 {
-    answerBox_->clear();
-}
-
-void Korvid::supportClicked()
-{
-    support::updateSupportCaption(*supportBox_);
+    answers_->clear();
 }

@@ -1,33 +1,45 @@
 #pragma once
 
+#include "dialogs.h"
+#include "formbuilder.h"
+
 #include <QWidget>
 
-class QCheckBox;
-class QLineEdit;
+#include <vector>
 
-// The calculator's one window. It builds every control from the form table,
-// wires the few controls that do something to their handlers, and owns the
-// answer box that the calculations append to.
+class TextBox;
+
+// The calculator's one window. It builds every control from the form table
+// and gives each control with a role in the calculator its behaviour.
 class Korvid : public QWidget {
 public:
-    explicit Korvid(QWidget *parent = nullptr);
+    // `dialogs` is how clicks ask for numbers and report errors; by default
+    // modal dialogs over this window.
+    explicit Korvid(Dialogs dialogs = {}, QWidget *parent = nullptr);
 
-    // Appends a result to the answer box, formatted with seven decimals and
-    // with no separator from what the box holds already.
-    void appendAnswer(double value);
+protected:
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
-    void buildForm();
-    void wireHandlers();
+    void wire(const BuiltControl &control);
+    void onClick(QWidget *control, void (Korvid::*handler)());
+    void applyFonts();
+    void keepOnScreen();
 
     // Click handlers: each is one whole click, run inside the error boundary.
     // A calculation asks for its numbers, computes with the core and appends.
     void freeFallTime();
     void freeFallDistance();
     void gravitation();
-    void clearAnswer();
-    void supportClicked();
+    void clearAnswers();
 
-    QLineEdit *answerBox_ = nullptr;
-    QCheckBox *supportBox_ = nullptr;
+    double askNumber(const char *prompt) const;
+    void appendAnswer(double value);
+
+    Dialogs dialogs_;
+    std::vector<BuiltControl> controls_;
+    TextBox *answers_ = nullptr;
+    bool shown_ = false;
+    QMargins placedWithFrame_; // the frame the window was last kept on its screen with
 };

@@ -11,11 +11,26 @@ namespace layout {
 
 enum class Kind { Button, TextBox, CheckBox, Frame, Image, Label, Shape };
 
+// What a control does in the calculator beyond showing itself. The window
+// wires each role to its behaviour; most controls have none.
+enum class Role { None, Answers, FreeFallTime, FreeFallDistance, Gravitation, ClearAnswers, SupportAuthor };
+
 struct Font {
     double points;
     int weight; // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;
+};
+
+// What only some controls have, named where a row sets it.
+struct Details {
+    std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
+    std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
+    std::optional<Font> font = {}; // unset: the default "宋体" 9 pt
+    const char *picture = nullptr; // an image's picture, by its name in pictures.h
+    bool readOnly = false; // text boxes
+    const char *accessibleName = nullptr; // for screen readers, where no caption names the control
+    Role role = Role::None;
 };
 
 struct Control {
@@ -25,12 +40,7 @@ struct Control {
     int left, top, width, height; // twips, from the container's client origin
     int tab; // focus order; controls that take no focus ignore it
     const char *text = ""; // caption, or the initial text of a text box
-    std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
-    std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
-    std::optional<Font> font = {}; // unset: the default "宋体" 9 pt
-    const char *picture = nullptr; // an image's picture, by its name in pictures.h
-    bool readOnly = false; // text boxes
-    const char *accessibleName = nullptr; // for screen readers, where no caption names the control
+    Details more = {};
 };
 
 struct Window {

@@ -1,12 +1,17 @@
 #include "widgets.h"
 
+#include <QAccessibleWidget>
+#include <QClipboard>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -39,8 +44,49 @@ int layOut(QTextLayout &layout, qreal width, const Em &em)
     return lines;
 }
 
-} // namespace
+// WCAG's contrast ratio of two colours, 1 to 21.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const qreal x = luminance(a) + 0.05;
+    const qreal y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
 
+// The form's surfaces keep their colours under any desktop theme, but a dark
+// theme's text colour is light. A text that would be hard to read on its
+// surface is drawn lighter or darker, keeping its hue, until it reads well
+// (WCAG AA: 4.5:1). Readable texts keep their colour.
+QColor readableOn(const QColor &surface, QColor text)
+{
+    constexpr qreal kReadable = 4.6; // 4.5, and a margin for the 8-bit channels
+    const float step = surface.lightnessF() < 0.5F ? 0.02F : -0.02F;
+    float lightness = text.lightnessF();
+    while (contrast(text, surface) < kReadable) {
+        const float next = std::clamp(lightness + step, 0.0F, 1.0F);
+        if (next == lightness)
+            break;
+        lightness = next;
+        text.setHslF(text.hslHueF(), text.hslSaturationF(), lightness);
+    }
+    return text;
+}
+
+// What is behind a control without a background of its own.
+QColor surfaceBehind(const QWidget &widget)
+{
+    if (const auto *frame = dynamic_cast<const Frame *>(widget.parentWidget()))
+        return frame->background();
+    return widget.parentWidget() ? widget.parentWidget()->palette().color(QPalette::Window)
+                                 : widget.palette().color(QPalette::Window);
+}
+
+// Lays `text` out in lines one em apart, wrapped to the width of `area` and
+// aligned in it. Where the face needs more lines than `area` holds, the text
+// is set slightly narrower to fit.
 void drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text)
 {
     const QFont font = painter.font();
@@ -71,6 +117,8 @@ void drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment,
     painter.restore();
 }
 
+} // namespace
+
 void takeWholeText(QLineEdit &field)
 {
     field.setMaxLength(std::numeric_limits<int>::max());
@@ -96,22 +144,56 @@ void WrapButton::paintEvent(QPaintEvent *)
 void WrapLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
+    const QColor surface = autoFillBackground() ? palette().color(backgroundRole()) : surfaceBehind(*this);
+    painter.setPen(readableOn(surface, palette().color(foregroundRole())));
     drawWrapped(painter, contentsRect(), alignment(), text());
 }
 
-Frame::Frame(const QString &title, QColor background, QColor text, QWidget *parent)
-    : QGroupBox(title, parent), background_(background), text_(text)
+namespace {
+
+// Qt reads a frame inside another frame by the outer frame's caption; a
+// frame is read by its own, whatever it says now.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(Frame *frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *frame = static_cast<const Frame *>(widget());
+        if (t == QAccessible::Name && frame->accessibleName().isEmpty())
+            return frame->title();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *frameAccessible(const QString &, QObject *object)
 {
+    auto *frame = dynamic_cast<Frame *>(object);
+    return frame ? new FrameAccessible(frame) : nullptr;
+}
+
+} // namespace
+
+Frame::Frame(const QString &title, QColor background, QColor text, QWidget *parent)
+    : QGroupBox(parent), background_(background), text_(text)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(frameAccessible), true);
+    Q_UNUSED(factoryInstalled);
+    setTitle(title); // only now, as a Frame, is it known to screen readers
 }
 
 // Drawn flat, as the form's frames are: the exact background colour, an
 // etched border whose top runs through the middle of the caption, and the
 // caption on the background at the top left.
+QColor Frame::background() const
+{
+    return background_.isValid() ? background_ : palette().color(QPalette::Window);
+}
+
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor background = background_.isValid() ? background_ : palette().color(QPalette::Window);
+    const QColor background = this->background();
     painter.fillRect(rect(), background);
 
     const QFontMetricsF metrics(font());
@@ -126,7 +208,7 @@ void Frame::paintEvent(QPaintEvent *)
     if (!title().isEmpty()) {
         constexpr qreal kIndent = 8;
         painter.fillRect(QRectF(kIndent - 2, 0, metrics.horizontalAdvance(title()) + 4, em.size), background);
-        painter.setPen(text_.isValid() ? text_ : palette().color(QPalette::WindowText));
+        painter.setPen(readableOn(background, text_.isValid() ? text_ : palette().color(QPalette::WindowText)));
         painter.drawText(QPointF(kIndent, em.baseline), title());
     }
 }
@@ -136,6 +218,52 @@ bool CheckBox::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
+// The box as the style draws it, the caption 2 px after it as on the Chinese
+// desktop, not after the style's wider gap.
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    option.rect = box;
+    painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
+
+    constexpr int kGap = 2;
+    const QRect caption = rect().adjusted(box.right() + 1 + kGap, 0, 0, 0);
+    painter.setPen(readableOn(palette().color(QPalette::Window), palette().color(QPalette::WindowText)));
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = painter.boundingRect(caption, Qt::AlignLeft | Qt::AlignVCenter, text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
+{
+    takeWholeText(*this); // results are appended for as long as the window is open
+}
+
+void TextBox::append(const QString &piece)
+{
+    deselect();
+    end(false);
+    insert(piece);
+    lastAppended_ = piece;
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Copy && !hasSelectedText() && !lastAppended_.isEmpty()
+        && text().endsWith(lastAppended_)) {
+        QGuiApplication::clipboard()->setText(lastAppended_);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 Shape::Shape(QColor fill, QColor border, QWidget *parent) : QWidget(parent), fill_(fill), border_(border)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -143,8 +271,8 @@ Shape::Shape(QColor fill, QColor border, QWidget *parent) : QWidget(parent), fil
 
 void Shape::paintEvent(QPaintEvent *)
 {
+    // A border one logical pixel wide at every scale.
     QPainter painter(this);
-    painter.fillRect(rect(), fill_);
-    painter.setPen(border_);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect(), border_);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), fill_);
 }

@@ -36,6 +36,8 @@ class Frame : public QGroupBox {
 public:
     Frame(const QString &title, QColor background, QColor text, QWidget *parent);
 
+    QColor background() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -45,13 +47,32 @@ private:
 };
 
 // A check box that toggles on a click anywhere in its area, not only on the
-// box and the caption's text.
+// box and the caption's text, and whose caption starts close to the box, so
+// a long caption keeps its end in the room the form gives it.
 class CheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
 protected:
     bool hitButton(const QPoint &pos) const override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A text box that holds text of any length. Results are appended to it; with
+// nothing selected, the copy shortcut copies the last result appended.
+class TextBox : public QLineEdit {
+public:
+    TextBox(const QString &text, QWidget *parent);
+
+    // Appends at the end, as typing there would, so screen readers hear of
+    // the new text alone.
+    void append(const QString &piece);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString lastAppended_;
 };
 
 // A filled, outlined rectangle drawn on its container's surface. It takes
@@ -72,8 +93,3 @@ private:
 // characters cuts what goes beyond it, silently: appended results, or a
 // pasted reply and the exponent at its end.
 void takeWholeText(QLineEdit &field);
-
-// Lays `text` out in lines one em apart, wrapped to the width of `area` and
-// aligned in it. Where the face needs more lines than `area` holds, the text
-// is set slightly narrower to fit.
-void drawWrapped(QPainter &painter, const QRectF &area, Qt::Alignment alignment, const QString &text);

@@ -29,8 +29,7 @@ constexpr std::uint64_t pow10(int n)
 
 std::string formatAnswer(double value)
 {
-    if (!std::isfinite(value))
-        throw RuntimeError(ErrorCode::Overflow);
+    finiteOrOverflow(value);
 
     // d.ddd…e±x: the exact expansion of |value|.
     std::array<char, kExactPrecision + 16> exact{};

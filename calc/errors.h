@@ -1,18 +1,19 @@
 #pragma once
 
+#include <cmath>
 #include <exception>
 
 namespace calc {
 
 // The run-time errors a calculation can end in. The numbers are the ones
 // users of the Chinese desktop know from run-time error boxes, so they are
-// kept as they are.
+// kept as they are; the window says what each one means.
 enum class ErrorCode {
-    InvalidCall = 5, // 无效的过程调用或参数
-    Overflow = 6, // 溢出
-    OutOfMemory = 7, // 内存不足
-    DivisionByZero = 11, // 除数为零
-    Internal = 51, // 内部错误
+    InvalidCall = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    DivisionByZero = 11,
+    Internal = 51,
 };
 
 // Thrown by the calculations; the window catches it where clicks reach the
@@ -24,11 +25,19 @@ public:
     ErrorCode code() const noexcept { return code_; }
     int number() const noexcept { return static_cast<int>(code_); }
 
-    // The Chinese description, UTF-8.
-    const char *what() const noexcept override;
+    const char *what() const noexcept override { return "calc::RuntimeError"; }
 
 private:
     ErrorCode code_;
 };
+
+// Every step of a calculation that can leave the range of its type ends the
+// calculation with an overflow, rather than carrying ±infinity or NaN on.
+inline double finiteOrOverflow(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorCode::Overflow);
+    return value;
+}
 
 } // namespace calc

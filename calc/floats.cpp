@@ -29,8 +29,7 @@ float roundToFloat(double value)
 float narrowToFloat(double value)
 {
     const float narrowed = roundToFloat(value);
-    if (std::isinf(narrowed))
-        throw RuntimeError(ErrorCode::Overflow);
+    finiteOrOverflow(narrowed);
     return narrowed;
 }
 

@@ -6,27 +6,16 @@
 #include <cmath>
 
 namespace calc {
-namespace {
-
-double checked(double product)
-{
-    if (!std::isfinite(product))
-        throw RuntimeError(ErrorCode::Overflow);
-    return product;
-}
-
-} // namespace
 
 float freeFallTime(double g, double height)
 {
     const float h = roundToFloat(height);
     const float d = 2.0f * h;
-    if (!std::isfinite(d)) // a height beyond float range, or its double
-        throw RuntimeError(ErrorCode::Overflow);
+    finiteOrOverflow(d); // a height beyond float range, or its double
 
     if (g == 0.0)
         throw RuntimeError(d == 0.0f ? ErrorCode::Overflow : ErrorCode::DivisionByZero);
-    const double q = checked(static_cast<double>(d) / g);
+    const double q = finiteOrOverflow(static_cast<double>(d) / g);
     if (q < 0.0) // g and h of opposite signs: no real root
         throw RuntimeError(ErrorCode::InvalidCall);
 
@@ -38,13 +27,12 @@ float freeFallTime(double g, double height)
 float freeFallDistance(double g, double time)
 {
     const float t = roundToFloat(time);
-    if (std::isinf(t))
-        throw RuntimeError(ErrorCode::Overflow);
+    finiteOrOverflow(t);
 
     // Left to right, each product a double, as users' earlier answers were made.
-    double p = checked(0.5 * g);
-    p = checked(p * t);
-    p = checked(p * t);
+    double p = finiteOrOverflow(0.5 * g);
+    p = finiteOrOverflow(p * t);
+    p = finiteOrOverflow(p * t);
     return narrowToFloat(p);
 }
 

@@ -1,12 +1,6 @@
 #pragma once
 
-#include <string_view>
-
 namespace calc {
-
-inline constexpr std::string_view kGravityPrompt = "重力加速度为(单位m/s^2)：";
-inline constexpr std::string_view kHeightPrompt = "平抛运动的高度为(单位t)：";
-inline constexpr std::string_view kTimePrompt = "平抛运动时间为(单位t)：";
 
 // Free fall from rest. The calculator has always held the height, the time
 // and both results in single precision, and users compare its digits with

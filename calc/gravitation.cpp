@@ -37,19 +37,14 @@ double gravitation(double r, double centralMass, double orbitingMass)
 {
     const double G = std::pow(10.0, -11.0) * 6.67259;
 
-    const double P = (WideDouble::from(orbitingMass) * centralMass * G).narrowed();
-    if (std::isinf(P))
-        throw RuntimeError(ErrorCode::Overflow);
+    const double P = finiteOrOverflow((WideDouble::from(orbitingMass) * centralMass * G).narrowed());
 
     // r², correctly rounded; beyond double range it is infinite and the force
     // is 0, which it truly is to seven decimals.
     const double D = r * r;
     if (D == 0.0)
         throw RuntimeError(P == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero);
-    const double F = P / D;
-    if (std::isinf(F))
-        throw RuntimeError(ErrorCode::Overflow);
-    return F;
+    return finiteOrOverflow(P / D);
 }
 
 } // namespace calc

@@ -5,6 +5,7 @@ set(KORVID_APP_ID "cn.qingyou.Korvid") # reverse-DNS id of the desktop entry and
 set(KORVID_PRODUCT_NAME "Korvid")
 set(KORVID_CHINESE_NAME "Korvid理科计算器")
 set(KORVID_MAKER "青柚工作室")
+set(KORVID_CONTACT "Korvid maintainers <korvid@korvid.example>") # the Debian package's maintainer
 set(KORVID_BUILD_TAG "0314")
 set(KORVID_RELEASE_DATE "2017-04-22")
 
@@ -18,5 +19,6 @@ endif()
 # "2017.4.22", as the window shows the date.
 string(REGEX REPLACE "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" "\\1.\\2.\\3" KORVID_RELEASE_DATE_DOTTED "${KORVID_RELEASE_DATE}")
 
+set(KORVID_WINDOW_TITLE "${KORVID_PRODUCT_NAME} V${PROJECT_VERSION} ${KORVID_BUILD_TAG}")
 set(KORVID_INTERNAL_NAME "${KORVID_CHINESE_NAME} V${PROJECT_VERSION} 中文版")
 set(KORVID_ORIGINAL_FILENAME "${KORVID_INTERNAL_NAME}.exe")

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <string>
 #include <string_view>
 
@@ -24,14 +25,8 @@ namespace {
 // -?[0-9]+\.[0-9]{7}, and never "-0.0000000".
 void checkShape(const std::string &text)
 {
-    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-    const std::size_t digits = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i;
-    bool ok = i > digits && i + 8 == text.size() && text[i] == '.';
-    for (std::size_t j = i + 1; ok && j < text.size(); ++j)
-        ok = text[j] >= '0' && text[j] <= '9';
-    if (!ok)
+    static const std::regex shape("-?[0-9]+\\.[0-9]{7}");
+    if (!std::regex_match(text, shape))
         broken("answer shape", text);
     if (text == "-0.0000000")
         broken("negative zero", text);

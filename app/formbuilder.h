@@ -1,0 +1,18 @@
+#pragma once
+
+#include "layout.h"
+
+#include <span>
+#include <vector>
+
+class QWidget;
+
+struct BuiltControl {
+    const layout::Control *row;
+    QWidget *widget;
+};
+
+// Builds the rows on `window`, each inside its container, at its place, in
+// its stacking order and focus order, and gives the first control in the
+// focus order the focus. Returns the controls in table order.
+std::vector<BuiltControl> buildForm(QWidget &window, std::span<const layout::Control> rows);

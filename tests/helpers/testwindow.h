@@ -1,0 +1,54 @@
+#pragma once
+
+#include "korvid.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <deque>
+#include <memory>
+#include <optional>
+
+// A shown Korvid window whose dialogs are scripted: each prompt takes the
+// next reply (nothing, or none left, stands for 取消); prompts and error
+// messages are recorded in the order the user would have seen them.
+class TestWindow {
+public:
+    TestWindow()
+        : window_(std::make_unique<Korvid>(Dialogs{[this](const QString &prompt) {
+                                                       seen << prompt;
+                                                       std::optional<QString> reply;
+                                                       if (!replies.empty()) {
+                                                           reply = replies.front();
+                                                           replies.pop_front();
+                                                       }
+                                                       return reply;
+                                                   },
+                                                   [this](const QString &message) { seen << "error: " + message; }}))
+    {
+        window_->show();
+        if (!QTest::qWaitForWindowExposed(window_.get()))
+            qFatal("the window was never shown");
+    }
+
+    Korvid *window() const { return window_.get(); }
+
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        auto *widget = window_->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QLineEdit *answers() const { return control<QLineEdit>("Text2"); }
+
+    // A left click in the middle of the control.
+    void click(const char *name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    std::deque<std::optional<QString>> replies;
+    QStringList seen; // the prompts, and "error: " and each message
+
+private:
+    std::unique_ptr<Korvid> window_;
+};
