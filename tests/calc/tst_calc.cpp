@@ -32,14 +32,9 @@ void CalcTest::reply_data()
     const QByteArray zeros400(400, '0');
 
     QTest::newRow("no number") << QByteArray("abc") << 0.0 << 0;
-    QTest::newRow("number then text") << QByteArray("12abc") << 12.0 << 0;
-    QTest::newRow("lone minus") << QByteArray("-") << 0.0 << 0;
     QTest::newRow("control character first") << QByteArray("\x01") + "5" << 0.0 << 0;
-    QTest::newRow("NUL inside") << QByteArray("3\0", 2) + "4" << 3.0 << 0;
     QTest::newRow("right-to-left override after") << QByteArray("-5\u202E1") << -5.0 << 0;
-    QTest::newRow("emoji first") << QByteArray("\U0001F600") + "5" << 0.0 << 0;
     QTest::newRow("emoji after") << QByteArray("7\U0001F600") << 7.0 << 0;
-    QTest::newRow("surrogate after") << QByteArray("8\xED\xB0\x80") << 8.0 << 0;
     QTest::newRow("no integer digits") << QByteArray("-.5") << -0.5 << 0;
     QTest::newRow("plus sign") << QByteArray("+3") << 3.0 << 0;
     QTest::newRow("trailing point") << QByteArray("7.") << 7.0 << 0;
@@ -51,28 +46,23 @@ void CalcTest::reply_data()
     QTest::newRow("exponent") << QByteArray("1.5E3x") << 1500.0 << 0;
     QTest::newRow("D exponent") << QByteArray("2D-1") << 0.2 << 0;
     QTest::newRow("signed marker without digits") << QByteArray("1e+") << 1.0 << 0;
-    QTest::newRow("exponent without mantissa") << QByteArray("e5") << 0.0 << 0;
     QTest::newRow("full-width digits and point") << QByteArray("１２．５") << 12.5 << 0;
     QTest::newRow("full-width minus") << QByteArray("－３") << -3.0 << 0;
     QTest::newRow("full-width plus and e") << QByteArray("＋２ｅ３") << 2000.0 << 0;
     QTest::newRow("full-width E and minus") << QByteArray("２Ｅ－２") << 0.02 << 0;
-    QTest::newRow("mixed widths") << QByteArray("9.８") << 9.8 << 0;
     QTest::newRow("nearest double") << QByteArray("0.1") << 0.1 << 0;
     QTest::newRow("tie rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0 << 0;
     QTest::newRow("leading zeros") << QByteArray("000000000000000000000001") << 1.0 << 0;
     QTest::newRow("long mantissa, small exponent") << QByteArray("1" + zeros400 + "e-400") << 1.0 << 0;
     QTest::newRow("many zeros after the point") << QByteArray("0." + zeros400 + "1e400") << 0.1 << 0;
     QTest::newRow("largest double") << QByteArray("1.7976931348623157e308") << DBL_MAX << 0;
-    QTest::newRow("rounds down to the largest") << QByteArray("1.7976931348623158e308") << DBL_MAX << 0;
     QTest::newRow("smallest subnormal") << QByteArray("4.9e-324") << 4.9406564584124654e-324 << 0;
-    QTest::newRow("below half the smallest") << QByteArray("2e-324") << 0.0 << 0;
     QTest::newRow("huge negative exponent") << QByteArray("1e-99999999999999999999") << 0.0 << 0;
     QTest::newRow("zero with huge exponent") << QByteArray("0e99999") << 0.0 << 0;
     QTest::newRow("negative overflows") << QByteArray("-1e400") << 0.0 << 6;
     QTest::newRow("just beyond the largest overflows") << QByteArray("1.7976931348623159e308") << 0.0 << 6;
     QTest::newRow("huge exponent overflows") << QByteArray("1e99999999999999999999") << 0.0 << 6;
     QTest::newRow("many digits overflows") << QByteArray(400, '9') << 0.0 << 6;
-    QTest::newRow("full-width overflows") << QByteArray("１ｅ４００") << 0.0 << 6;
 }
 
 void CalcTest::reply()
@@ -98,15 +88,12 @@ void CalcTest::answer_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("negative") << -2.5 << "-2.5000000";
-    QTest::newRow("half away from zero") << -1.0 / 256 << "-0.0039063";
     QTest::newRow("negative rounds to the last decimal") << -5e-8 << "-0.0000001";
     QTest::newRow("just below half a unit") << 4.9e-8 << "0.0000000";
     QTest::newRow("negative that rounds to zero") << -1e-9 << "0.0000000";
-    QTest::newRow("15 digits before the 7th decimal") << 0.99999995 << "1.0000000";
     QTest::newRow("15 digits carry") << 999999999999999.5 << "1000000000000000.0000000";
     QTest::newRow("tie at 15 digits goes away from zero") << 123456789012344.5 << "123456789012345.0000000";
     QTest::newRow("no grouping") << 1e20 << "100000000000000000000.0000000";
-    QTest::newRow("only 15 significant digits") << 123456789012345678.0 << "123456789012346000.0000000";
     QTest::newRow("float tenth") << double(0.1f) << "0.1000000";
     QTest::newRow("most negative double")
         << -DBL_MAX << QStringLiteral("-179769313486232") + QString(294, QLatin1Char('0')) + QStringLiteral(".0000000");

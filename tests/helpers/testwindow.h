@@ -36,10 +36,7 @@ public:
     template<typename T = QWidget>
     T *control(const char *name) const
     {
-        auto *widget = window_->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return window_->findChild<T *>(QLatin1String(name));
     }
     QLineEdit *answers() const { return control<QLineEdit>("Text2"); }
 
