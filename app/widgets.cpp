@@ -182,14 +182,14 @@ Frame::Frame(const QString &title, QColor background, QColor text, QWidget *pare
     setTitle(title); // only now, as a Frame, is it known to screen readers
 }
 
-// Drawn flat, as the form's frames are: the exact background colour, an
-// etched border whose top runs through the middle of the caption, and the
-// caption on the background at the top left.
 QColor Frame::background() const
 {
     return background_.isValid() ? background_ : palette().color(QPalette::Window);
 }
 
+// Drawn flat, as the form's frames are: the exact background colour, an
+// etched border whose top runs through the middle of the caption, and the
+// caption on the background at the top left.
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
