@@ -3,6 +3,7 @@
 
 set(KORVID_APP_ID "cn.qingyou.Korvid") # reverse-DNS id of the desktop entry and metainfo
 set(KORVID_PRODUCT_NAME "Korvid")
+set(KORVID_PACKAGE "korvid") # the Debian package
 set(KORVID_CHINESE_NAME "Korvid理科计算器")
 set(KORVID_MAKER "青柚工作室")
 set(KORVID_CONTACT "Korvid maintainers <korvid@korvid.example>") # the Debian package's maintainer
