@@ -54,9 +54,15 @@ int keptWithin(int start, int length, int areaStart, int areaLength)
 
 } // namespace
 
-Korvid::Korvid(Dialogs dialogs, QWidget *parent)
-    : QWidget(parent), dialogs_(dialogs.ask ? std::move(dialogs) : modalDialogs(this))
+Korvid::Korvid(Dialogs dialogs, QWidget *parent) : QWidget(parent), dialogs_(std::move(dialogs))
 {
+    // Whatever the caller leaves out is the modal dialog over this window.
+    const Dialogs modal = modalDialogs(this);
+    if (!dialogs_.ask)
+        dialogs_.ask = modal.ask;
+    if (!dialogs_.report)
+        dialogs_.report = modal.report;
+
     const layout::Window &window = layout::kWindow;
     setWindowTitle(QString::fromUtf8(window.caption));
     setWindowIcon(QIcon(QPixmap::fromImage(picture(window.icon))));

@@ -13,8 +13,8 @@ class TextBox;
 // and gives each control with a role in the calculator its behaviour.
 class Korvid : public QWidget {
 public:
-    // `dialogs` is how clicks ask for numbers and report errors; by default
-    // modal dialogs over this window.
+    // `dialogs` is how clicks ask for numbers and report errors; what it
+    // leaves out is a modal dialog over this window.
     explicit Korvid(Dialogs dialogs = {}, QWidget *parent = nullptr);
 
 protected:
