@@ -101,11 +101,16 @@ void Korvid::onClick(QWidget *control, void (Korvid::*handler)())
 
 // The form's faces and sizes are its own: a desktop theme that sets another
 // application font must not move a caption, so every property is set on
-// every control. The bitmap strikes depend on the pixel ratio of the screen
-// the window is on.
+// every control. The bitmap strikes depend on the pixel density of the
+// screen the window is on, so the fonts are chosen again only when that
+// changes, not each time the window is shown.
 void Korvid::applyFonts()
 {
     const QScreen *screen = this->screen();
+    const double density = screen->logicalDotsPerInchY() * screen->devicePixelRatio();
+    if (density == fontDensity_)
+        return;
+    fontDensity_ = density;
     const auto fixed = [screen](const layout::Font &entry) {
         QFont font = songFont(entry.points, screen);
         font.setWeight(static_cast<QFont::Weight>(entry.weight));

@@ -41,5 +41,6 @@ private:
     std::vector<BuiltControl> controls_;
     TextBox *answers_ = nullptr;
     bool shown_ = false;
+    double fontDensity_ = 0; // the screen's dots per inch the fonts were chosen for
     QMargins placedWithFrame_; // the frame the window was last kept on its screen with
 };
