@@ -7,12 +7,14 @@
 namespace calc {
 namespace {
 
-// A double's significand with an exponent of its own: products of these
-// round to 53 bits like doubles but cannot overflow or underflow. The
-// calculator's arithmetic always had that headroom for the masses, so
-// astronomical masses keep working the same on every processor.
+// A double's significand with an exponent of its own: products and
+// quotients of these round to 53 bits like doubles but cannot overflow or
+// underflow. The calculator's arithmetic always had that headroom for the
+// masses; the square of the distance gets it too, so an astronomical
+// distance gives the force it truly is rather than 0. The same on every
+// processor, as only exact scaling by powers of two is left to the library.
 struct WideDouble {
-    double significand = 0.0; // 0, or 0.125 ≤ |significand| < 1
+    double significand = 0.0; // 0, or 1/8 ≤ |significand| < 4
     int exponent = 0;
 
     static WideDouble from(double value)
@@ -28,23 +30,31 @@ struct WideDouble {
         return {significand * f.significand, exponent + f.exponent};
     }
 
+    WideDouble operator/(const WideDouble &divisor) const
+    {
+        return {significand / divisor.significand, exponent - divisor.exponent};
+    }
+
+    bool isZero() const { return significand == 0.0; }
     double narrowed() const { return std::ldexp(significand, exponent); }
 };
+
+// 6.67259 × 10^-11: both factors are the nearest doubles to their decimal
+// values and the product is rounded once, by the compiler, so no library's
+// power function can change a digit.
+constexpr double kGravitationalConstant = 1e-11 * 6.67259;
 
 } // namespace
 
 double gravitation(double r, double centralMass, double orbitingMass)
 {
-    const double G = std::pow(10.0, -11.0) * 6.67259;
+    const double P =
+        finiteOrOverflow((WideDouble::from(orbitingMass) * centralMass * kGravitationalConstant).narrowed());
 
-    const double P = finiteOrOverflow((WideDouble::from(orbitingMass) * centralMass * G).narrowed());
-
-    // r², correctly rounded; beyond double range it is infinite and the force
-    // is 0, which it truly is to seven decimals.
-    const double D = r * r;
-    if (D == 0.0)
+    const WideDouble D = WideDouble::from(r) * r;
+    if (D.isZero())
         throw RuntimeError(P == 0.0 ? ErrorCode::Overflow : ErrorCode::DivisionByZero);
-    return finiteOrOverflow(P / D);
+    return finiteOrOverflow((WideDouble::from(P) / D).narrowed());
 }
 
 } // namespace calc
