@@ -40,7 +40,7 @@ void runGuarded(const std::function<void()> &handler, const std::function<void(c
         failure = error.code();
     } catch (const std::bad_alloc &) {
         failure = calc::ErrorCode::OutOfMemory;
-    } catch (const std::exception &) {
+    } catch (...) {
         failure = calc::ErrorCode::Internal;
     }
     // Reported after the handler has unwound, so no exception is alive while

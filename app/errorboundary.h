@@ -8,7 +8,7 @@ class QString;
 // stops there, quietly, with nothing appended.
 struct PromptCancelled {};
 
-// Runs the handler of one click. Whatever error the handler meets ends that
-// click only: its message goes to `report`, and the program goes on. Nothing
-// is thrown past this point into Qt's event loop.
+// Runs the handler of one click. Whatever the handler throws, of any type,
+// ends that click only: its message goes to `report`, and the program goes
+// on. Nothing is thrown past this point into Qt's event loop.
 void runGuarded(const std::function<void()> &handler, const std::function<void(const QString &)> &report);
