@@ -93,5 +93,7 @@ QWidget *createControl(const layout::Control &row, QWidget *container)
     // would otherwise be read out with the frame's caption.
     if (row.more.accessibleName)
         widget->setAccessibleName(QString::fromUtf8(row.more.accessibleName));
+    if (row.more.decorative)
+        markDecorative(*widget);
     return widget;
 }

@@ -3,6 +3,7 @@
 #include "metadata.h"
 
 #include <array>
+#include <optional>
 
 namespace layout {
 namespace {
@@ -36,8 +37,8 @@ constexpr std::array kForm = {
     Control{"Command9",  Kind::Button,   "Frame1",12360, 6360,   735,  615,  18, "点击清空文本框", {.role = Role::ClearAnswers}},
     Control{"Text2",     Kind::TextBox,  "Frame1",  840, 6360, 11415,  630,  17, "", {.readOnly = true, .accessibleName = "答案", .role = Role::Answers}},
     Control{"Frame3",    Kind::Frame,    "Frame1",  120, 3360,  6615, 2895,   8, "数学专区", {.back = 0x00C0FFFF}},
-    Control{"Frame6",    Kind::Frame,    "Frame3", 6600,    0,    15, 2895,  25, "Frame6"},
-    Control{"Frame7",    Kind::Frame,    "Frame6",    0,    0,    15, 1695,  26, "Frame7"},
+    Control{"Frame6",    Kind::Frame,    "Frame3", 6600,    0,    15, 2895,  25, "Frame6", {.decorative = true}},
+    Control{"Frame7",    Kind::Frame,    "Frame6",    0,    0,    15, 1695,  26, "Frame7", {.decorative = true}},
     Control{"Command7",  Kind::Button,   "Frame3",  120,  240,  6375, 2535,  14, kForgive, {.font = kForgiveFont}},
     Control{"Command6",  Kind::Button,   "Frame1",  240, 2175,  6375,  840,   6, kForgive, {.font = kWideForgiveFont}},
     Control{"Command5",  Kind::Button,   "Frame1", 2520, 1320,  1815,  615,   5, "平抛运动竖直位移 （正在开发）"},
@@ -55,7 +56,7 @@ constexpr std::array kForm = {
     Control{"Label8",    Kind::Label,    window,   3720, 9240,  3735,  255,  32, "版本号：V" KORVID_VERSION " " KORVID_BUILD_TAG " 更新时间：" KORVID_RELEASE_DATE_DOTTED},
     Control{"Label7",    Kind::Label,    window,   6840, 8040,  5175,  255,  31, "对不起，由于目前功能尚未完善，请需要更新的用户到官网更新"},
     Control{"Label6",    Kind::Label,    window,    120, 9240,  1095,  255,  30, "点击进入官网", {.fore = 0x00FF0000, .font = kLinkFont}},
-    Control{"Shape1",    Kind::Shape,    window,    120,  120,  6255,  615,  -1, "", {.back = 0x00FFFF80, .fore = 0x000000FF}},
+    Control{"Shape1",    Kind::Shape,    window,    120,  120,  6255,  615,  -1, "", {.back = 0x00FFFF80, .fore = 0x000000FF, .decorative = true}},
     Control{"Label3",    Kind::Label,    window,    120, 8400,  8655,  255,  12, "如遇问题请联系" KORVID_MAKER "客服QQ反馈；青柚编程协会QQ群：000000000，群里偶尔教编程"},
     Control{"Label2",    Kind::Label,    window,    120, 8040,  6255,  255,  11, "PS：由于功能未完善，请点击清空文本框按钮再进行第二次计算 /(ㄒoㄒ)/~~"},
 };
@@ -84,6 +85,35 @@ constexpr bool containersComeFirst()
     return true;
 }
 static_assert(containersComeFirst(), "a row's container must be a frame named in an earlier row");
+
+// The kind of control a role's behaviour works on; any for no role.
+constexpr std::optional<Kind> kindFor(Role role)
+{
+    switch (role) {
+    case Role::None: break;
+    case Role::Answers: return Kind::TextBox;
+    case Role::SupportAuthor: return Kind::CheckBox;
+    case Role::FreeFallTime:
+    case Role::FreeFallDistance:
+    case Role::Gravitation:
+    case Role::ClearAnswers: return Kind::Button;
+    }
+    return std::nullopt;
+}
+
+// The window takes each role's control to be of its kind, and has one answer
+// box to append to.
+constexpr bool rolesFitTheirControls()
+{
+    int answerBoxes = 0;
+    for (const Control &row : kForm) {
+        if (kindFor(row.more.role).value_or(row.kind) != row.kind)
+            return false;
+        answerBoxes += row.more.role == Role::Answers ? 1 : 0;
+    }
+    return answerBoxes == 1;
+}
+static_assert(rolesFitTheirControls(), "a role on a control of another kind, or not exactly one answer box");
 
 } // namespace
 

@@ -30,6 +30,7 @@ struct Details {
     const char *picture = nullptr; // an image's picture, by its name in pictures.h
     bool readOnly = false; // text boxes
     const char *accessibleName = nullptr; // for screen readers, where no caption names the control
+    bool decorative = false; // only drawn, never read out: a hairline, a band of colour
     Role role = Role::None;
 };
 

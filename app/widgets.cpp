@@ -151,34 +151,63 @@ void WrapLabel::paintEvent(QPaintEvent *)
 
 namespace {
 
+constexpr const char *kDecorative = "korvidDecorative";
+
 // Qt reads a frame inside another frame by the outer frame's caption; a
-// frame is read by its own, whatever it says now.
-class FrameAccessible : public QAccessibleWidget {
+// frame is read by its own, whatever it says now. A decoration says nothing
+// and is not there for screen readers, whatever caption it carries. Qt keeps
+// an interface once made, so both are decided each time they are asked.
+class FormAccessible : public QAccessibleWidget {
 public:
-    explicit FrameAccessible(Frame *frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+    FormAccessible(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
     QString text(QAccessible::Text t) const override
     {
-        const auto *frame = static_cast<const Frame *>(widget());
-        if (t == QAccessible::Name && frame->accessibleName().isEmpty())
+        if (decorative())
+            return {};
+        const auto *frame = qobject_cast<const QGroupBox *>(widget());
+        if (frame && t == QAccessible::Name && frame->accessibleName().isEmpty())
             return frame->title();
         return QAccessibleWidget::text(t);
     }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = state.invisible || decorative();
+        return state;
+    }
+
+private:
+    bool decorative() const { return widget()->property(kDecorative).toBool(); }
 };
 
-QAccessibleInterface *frameAccessible(const QString &, QObject *object)
+QAccessibleInterface *formAccessible(const QString &, QObject *object)
 {
-    auto *frame = dynamic_cast<Frame *>(object);
-    return frame ? new FrameAccessible(frame) : nullptr;
+    if (auto *frame = dynamic_cast<Frame *>(object))
+        return new FormAccessible(frame, QAccessible::Grouping);
+    if (auto *shape = dynamic_cast<Shape *>(object))
+        return new FormAccessible(shape, QAccessible::Graphic);
+    return nullptr;
+}
+
+void installAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(formAccessible), true);
+    Q_UNUSED(installed);
 }
 
 } // namespace
 
+void markDecorative(QWidget &widget)
+{
+    widget.setProperty(kDecorative, true);
+}
+
 Frame::Frame(const QString &title, QColor background, QColor text, QWidget *parent)
     : QGroupBox(parent), background_(background), text_(text)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(frameAccessible), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibility();
     setTitle(title); // only now, as a Frame, is it known to screen readers
 }
 
@@ -266,6 +295,7 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 
 Shape::Shape(QColor fill, QColor border, QWidget *parent) : QWidget(parent), fill_(fill), border_(border)
 {
+    installAccessibility();
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -89,6 +89,10 @@ private:
     QColor border_;
 };
 
+// Marks a frame or a shape that is only drawn to be looked at, such as a
+// hairline: screen readers pass over it, as over any decoration.
+void markDecorative(QWidget &widget);
+
 // Lets a line edit hold text of any length. Qt's default limit of 32767
 // characters cuts what goes beyond it, silently: appended results, or a
 // pasted reply and the exponent at its end.
