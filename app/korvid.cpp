@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QMoveEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindow>
@@ -81,22 +80,24 @@ void Korvid::wire(const BuiltControl &control)
     switch (control.row->more.role) {
     case layout::Role::None: break;
     case layout::Role::Answers: answers_ = static_cast<TextBox *>(control.widget); break;
-    case layout::Role::FreeFallTime: onClick(control.widget, &Korvid::freeFallTime); break;
-    case layout::Role::FreeFallDistance: onClick(control.widget, &Korvid::freeFallDistance); break;
-    case layout::Role::Gravitation: onClick(control.widget, &Korvid::gravitation); break;
-    case layout::Role::ClearAnswers: onClick(control.widget, &Korvid::clearAnswers); break;
+    case layout::Role::FreeFallTime: onClick(control.widget, [this] { freeFallTime(); }); break;
+    case layout::Role::FreeFallDistance: onClick(control.widget, [this] { freeFallDistance(); }); break;
+    case layout::Role::Gravitation: onClick(control.widget, [this] { gravitation(); }); break;
+    case layout::Role::ClearAnswers: onClick(control.widget, [this] { clearAnswers(); }); break;
     case layout::Role::SupportAuthor: {
         auto *box = static_cast<QCheckBox *>(control.widget);
-        connect(box, &QCheckBox::clicked, this, [box] { answerSupport(*box); });
+        onClick(box, [box] { answerSupport(*box); });
         break;
     }
     }
 }
 
-void Korvid::onClick(QWidget *control, void (Korvid::*handler)())
+// The table puts each role on a control of its kind (checked as it compiles),
+// and every click role on a button or the check box.
+void Korvid::onClick(QWidget *control, const std::function<void()> &handler)
 {
     connect(static_cast<QAbstractButton *>(control), &QAbstractButton::clicked, this,
-            [this, handler] { runGuarded([this, handler] { (this->*handler)(); }, dialogs_.report); });
+            [this, handler] { runGuarded(handler, dialogs_.report); });
 }
 
 // The form's faces and sizes are its own: a desktop theme that sets another
@@ -133,17 +134,37 @@ void Korvid::showEvent(QShowEvent *event)
     keepOnScreen();
     applyFonts();
     if (QWindow *window = windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, [this] { applyFonts(); });
+        window->installEventFilter(this);
+        connect(window, &QWindow::screenChanged, this, &Korvid::followScreen);
+        followScreen(window->screen());
     }
 }
 
-// A window manager frames the window only after it is shown; once the frame
-// is known, or changes, the window is kept on its screen again.
-void Korvid::moveEvent(QMoveEvent *event)
+// The fonts follow the density of the screen the window is on, whether the
+// window moves to another screen or the user rescales the one it is on;
+// a rescaled screen may also be too small for the window where it stands.
+void Korvid::followScreen(QScreen *screen)
 {
-    QWidget::moveEvent(event);
-    if (shown_ && windowHandle() && windowHandle()->frameMargins() != placedWithFrame_)
+    disconnect(densityFollowed_);
+    if (screen) {
+        densityFollowed_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
+            applyFonts();
+            keepOnScreen();
+        });
+    }
+    applyFonts();
+}
+
+// A window manager frames the window only after it is shown, often leaving
+// the client area where it was: the frame is known by the time the window is
+// exposed. Whenever the frame differs from the one the window was placed
+// with, the window is kept on its screen again.
+bool Korvid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+        && windowHandle()->frameMargins() != placedWithFrame_)
         keepOnScreen();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The form's place, unless the window, frame included, would not lie wholly

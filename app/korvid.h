@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class TextBox;
@@ -19,11 +20,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void wire(const BuiltControl &control);
-    void onClick(QWidget *control, void (Korvid::*handler)());
+    void onClick(QWidget *control, const std::function<void()> &handler);
+    void followScreen(QScreen *screen);
     void applyFonts();
     void keepOnScreen();
 
@@ -43,4 +45,5 @@ private:
     bool shown_ = false;
     double fontDensity_ = 0; // the screen's dots per inch the fonts were chosen for
     QMargins placedWithFrame_; // the frame the window was last kept on its screen with
+    QMetaObject::Connection densityFollowed_; // of the screen the window is on
 };
