@@ -6,10 +6,13 @@ KORVID_BUILD="$KORVID_ROOT/build/release"
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 
-# Installs the packages of scripts/debian-packages that are not installed yet.
-ensure_packages() {
-    local wanted missing=() package
-    wanted=$(sed -e 's/#.*//' "$KORVID_ROOT/scripts/debian-packages" | tr -s ' \t' '\n' | sed '/^$/d')
+# Installs the packages of the named sections of scripts/debian-packages
+# (default: linux) that are not installed yet.
+ensure_packages() { # [SECTION...]
+    local wanted missing=() package sections=" ${*:-linux} "
+    wanted=$(sed -e 's/#.*//' "$KORVID_ROOT/scripts/debian-packages" |
+        awk -v sections="$sections" '/^\[.*\]$/ { wanted = index(sections, " " substr($0, 2, length($0) - 2) " "); next }
+            wanted && NF { print $1 }')
     for package in $wanted; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
     done
@@ -40,11 +43,11 @@ build_release() {
 }
 
 # Starts a virtual X server on a free display and sets DISPLAY and XVFB_PID.
-start_xvfb() {
+start_xvfb() { # [WIDTHxHEIGHT]
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     local number
     if ! read -r -t 20 number <"$fifo"; then

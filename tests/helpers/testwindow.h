@@ -11,21 +11,27 @@
 
 // A shown Korvid window whose dialogs are scripted: each prompt takes the
 // next reply (nothing, or none left, stands for 取消); prompts and error
-// messages are recorded in the order the user would have seen them.
+// messages are recorded in the order the user would have seen them. With
+// RealErrorBox, errors show in the window's own message box instead.
 class TestWindow {
 public:
-    TestWindow()
-        : window_(std::make_unique<Korvid>(Dialogs{[this](const QString &prompt) {
-                                                       seen << prompt;
-                                                       std::optional<QString> reply;
-                                                       if (!replies.empty()) {
-                                                           reply = replies.front();
-                                                           replies.pop_front();
-                                                       }
-                                                       return reply;
-                                                   },
-                                                   [this](const QString &message) { seen << "error: " + message; }}))
+    enum Errors { ScriptedErrors, RealErrorBox };
+
+    explicit TestWindow(Errors errors = ScriptedErrors)
     {
+        Dialogs dialogs{[this](const QString &prompt) {
+                            seen << prompt;
+                            std::optional<QString> reply;
+                            if (!replies.empty()) {
+                                reply = replies.front();
+                                replies.pop_front();
+                            }
+                            return reply;
+                        },
+                        [this](const QString &message) { seen << "error: " + message; }};
+        if (errors == RealErrorBox)
+            dialogs.report = nullptr;
+        window_ = std::make_unique<Korvid>(std::move(dialogs));
         window_->show();
         if (!QTest::qWaitForWindowExposed(window_.get()))
             qFatal("the window was never shown");
