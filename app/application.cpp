@@ -27,6 +27,7 @@ constexpr SongFace kSongFaces[] = {
     {"Noto Serif CJK SC", false},
     {"Source Han Serif SC", false},
     {"Source Han Serif CN", false},
+    {"Microsoft YaHei", false}, // every Windows 10 and 11 has it, with or without 宋体
     {"Noto Sans CJK SC", false},
     {"Source Han Sans SC", false},
     {"WenQuanYi Zen Hei", false},
@@ -79,6 +80,18 @@ QFont songFont(double points, const QScreen *screen)
     if (songFace().bitmapStrikes && pixels >= kSmallestStrike && pixels <= kLargestStrike)
         font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+void choosePlatform()
+{
+#ifdef Q_OS_WIN
+    // Qt's FreeType engine draws 宋体's stand-ins whole, from their bitmaps at
+    // the small sizes, and measures captions as the Linux build does. The GDI
+    // engine, as Wine provides it, leaves Latin letters, digits and some
+    // punctuation in fragments and wraps the largest captions.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
 }
 
 void prepareApplication(QApplication &app)

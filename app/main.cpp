@@ -5,6 +5,7 @@
 
 int main(int argc, char *argv[])
 {
+    choosePlatform();
     QApplication app(argc, argv);
     prepareApplication(app);
 

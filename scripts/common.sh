@@ -59,6 +59,25 @@ start_xvfb() { # [WIDTHxHEIGHT]
     export DISPLAY=":$number"
 }
 
+# start_xvfb, then a real window manager on it, waited for; sets WM_PID.
+start_desktop() { # [WIDTHxHEIGHT]
+    start_xvfb "$@" || return 1
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    local _
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    say "The window manager did not start."
+    return 1
+}
+
+stop_desktop() {
+    stop_process "${WM_PID:-}"
+    stop_xvfb
+}
+
 stop_xvfb() {
     if [ -n "${XVFB_PID:-}" ]; then
         kill "$XVFB_PID" 2>/dev/null || true

@@ -1,10 +1,8 @@
 #include "../helpers/testwindow.h"
 #include "application.h"
 #include "errorboundary.h"
-#include "layout.h"
 
 #include <QAccessible>
-#include <QAccessibleEvent>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -21,67 +19,11 @@
 #include <QStyle>
 #include <QTest>
 #include <QWindow>
-#include <private/qguiapplication_p.h>
 #include <private/qhighdpiscaling_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
+#include <qpa/qplatformscreen.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <memory>
-
-// The window as a user meets it, at the scale factor and on the platform the
-// test runs on (CTest runs it at several): the form as it shows itself, then
-// the calculations with scripted replies, and the real input dialog and
-// message box driven as a user drives them.
-class WindowTest : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void init() { window_ = std::make_unique<TestWindow>(); }
-    void cleanup();
-
-    void opensOnItsScreen();
-    void whatIsWhere_data();
-    void whatIsWhere();
-    void captionsShowWhole_data();
-    void captionsShowWhole();
-    void everyGlyphDrawnWhole();
-    void followsItsScreen_data();
-    void followsItsScreen();
-    void readableUnderEveryPalette_data();
-    void readableUnderEveryPalette();
-    void themeFontMovesNothing();
-    void focusChain();
-    void supportCaptions();
-    void clearAndPlaceholders();
-    void copyingResults();
-    void screenReaders();
-
-    void click_data();
-    void click();
-    void resultsRunOnUntilCleared();
-    void unexpectedErrors();
-    void realDialogs();
-
-private:
-    QWidget *control(const char *name) const { return window_->control(name); }
-    QRect inWindow(QWidget *widget) const { return {widget->mapTo(window_->window(), QPoint(0, 0)), widget->size()}; }
-
-    // A control's place on the window painted with its caption and without:
-    // where the two differ is the caption's ink. Device pixels.
-    struct Ink {
-        QImage with, without;
-        QRect box;
-        QRgb surface; // under the box's top-left corner
-    };
-    Ink inkOf(QWidget *widget) const;
-
-    std::unique_ptr<TestWindow> window_;
-    // What a test changes for the whole application it puts back.
-    QPalette palette_;
-    QFont font_;
-};
 
 namespace {
 
@@ -108,407 +50,18 @@ double contrast(QRgb a, QRgb b)
     return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
+// Where `with` differs from `without`, and its colours there.
+void differences(const QImage &with, const QImage &without, QRect &box, QSet<QRgb> &colours)
+{
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y))
+                box |= QRect(x, y, 1, 1), colours << with.pixel(x, y);
+        }
+    }
+}
+
 } // namespace
-
-WindowTest::Ink WindowTest::inkOf(QWidget *widget) const
-{
-    const auto grab = [&] { return window_->window()->grab(inWindow(widget)).toImage(); };
-    const QString text = caption(widget);
-    Ink ink{grab(), {}, {}, {}};
-    widget->setProperty(captionOf(widget), QString());
-    ink.without = grab();
-    widget->setProperty(captionOf(widget), text);
-    for (int y = 0; y < ink.without.height(); ++y) {
-        for (int x = 0; x < ink.without.width(); ++x)
-            ink.box |= ink.with.pixel(x, y) != ink.without.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
-    }
-    ink.surface = ink.without.pixel(ink.box.topLeft());
-    return ink;
-}
-
-void WindowTest::initTestCase()
-{
-    prepareApplication(*qApp);
-    palette_ = QApplication::palette();
-    font_ = QApplication::font();
-}
-
-void WindowTest::cleanup()
-{
-    window_.reset();
-    QCOMPARE(QApplication::palette(), palette_);
-    QCOMPARE(QApplication::font(), font_);
-    QVERIFY(!QAccessible::isActive());
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void WindowTest::opensOnItsScreen()
-{
-    Korvid *window = window_->window();
-    QCOMPARE(window->windowTitle(), QStringLiteral("Korvid V1.1.0 0314"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cn.qingyou.Korvid")); // the entry, on Wayland
-    QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(window->size(), QSize(906, 639));
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        QSKIP("a Wayland client cannot place its window; the compositor does");
-
-    // On a 1920 × 1080 screen whose windows have frames of 2 device pixels:
-    // the client area at the form's place where the whole window fits, else
-    // moved just enough for the frame to lie on the screen, top-left first.
-    const QMap<double, QPoint> expected{{1.0, {98, 229}}, {1.25, {98, 223}}, {1.5, {98, 80}}, {2.0, {53, 1}}};
-    const double scale = window->devicePixelRatio();
-    QCOMPARE(window->geometry().topLeft(), expected.value(scale));
-}
-
-// Which control a point of the window belongs to, front to back, and the
-// colour painted there where the form fixes one.
-void WindowTest::whatIsWhere_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QColor>("colour");
-
-    QTest::newRow("Command1 over Frame2") << QPoint(84, 100) << "Command1" << QColor();
-    QTest::newRow("Command3 over Frame2") << QPoint(388, 108) << "Command3" << QColor();
-    QTest::newRow("top button over the band") << QPoint(376, 28) << "Command15" << QColor();
-    QTest::newRow("text box over the label beside it") << QPoint(64, 500) << "Text2" << QColor();
-    QTest::newRow("Text1 over the end of Check1") << QPoint(204, 596) << "Text1" << QColor();
-    QTest::newRow("chemistry over the edge of mathematics") << QPoint(456, 300) << "Frame8" << QColor();
-    QTest::newRow("picture in Frame4") << QPoint(850, 590) << "Image1" << QColor();
-    QTest::newRow("band fill") << QPoint(12, 12) << "" << QColor(0x80, 0xFF, 0xFF);
-    QTest::newRow("band border") << QPoint(8, 30) << "" << QColor(0xFF, 0x00, 0x00);
-    QTest::newRow("useful part") << QPoint(892, 300) << "Frame1" << QColor(0x80, 0xFF, 0x80);
-    QTest::newRow("physics corner") << QPoint(30, 266) << "Frame2" << QColor(0x00, 0xFF, 0xFF);
-    QTest::newRow("physics corner's first pixel") << QPoint(16, 72) << "Frame2" << QColor(0x00, 0xFF, 0xFF);
-    QTest::newRow("and the pixel before it") << QPoint(15, 71) << "Frame1" << QColor(0x80, 0xFF, 0x80);
-    QTest::newRow("biology corner") << QPoint(460, 266) << "Frame5" << QColor(0xFF, 0xC0, 0xFF);
-    QTest::newRow("mathematics corner") << QPoint(20, 466) << "Frame3" << QColor(0xFF, 0xFF, 0xC0);
-    QTest::newRow("chemistry corner") << QPoint(884, 466) << "Frame8" << QColor(0xC0, 0xFF, 0xC0);
-}
-
-void WindowTest::whatIsWhere()
-{
-    QFETCH(QPoint, point);
-    QFETCH(QString, control);
-    QFETCH(QColor, colour);
-    QWidget *hit = window_->window()->childAt(point);
-    QCOMPARE(hit ? hit->objectName() : QString(), control);
-    const QImage image = window_->window()->grab(QRect(point, QSize(1, 1))).toImage();
-    if (colour.isValid())
-        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).rgb(), colour.rgb());
-}
-
-void WindowTest::captionsShowWhole_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("lines");
-
-    QTest::newRow("two-line button caption") << QByteArray("Command3") << 2;
-    QTest::newRow("caption with a space") << QByteArray("Command5") << 2;
-    QTest::newRow("narrow clear button") << QByteArray("Command9") << 3;
-    QTest::newRow("wide forgiving button") << QByteArray("Command6") << 1;
-    QTest::newRow("largest, bold italic caption") << QByteArray("Command16") << 1;
-    QTest::newRow("two-line label") << QByteArray("Label10") << 2;
-    QTest::newRow("long two-line label") << QByteArray("Label9") << 2;
-    QTest::newRow("label that just fits") << QByteArray("Label4") << 1;
-    QTest::newRow("long label on one line") << QByteArray("Label7") << 1;
-    QTest::newRow("version and date") << QByteArray("Label8") << 1;
-}
-
-// Lines of text a caption shows, counted from its ink in ems. 宋体's small
-// sizes are drawn from its hand-made bitmaps, crisp, as on the Chinese
-// desktop: 9 pt at 12 and 15 px; from 18 px on there are none, and text is
-// smooth rather than jagged.
-void WindowTest::captionsShowWhole()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(int, lines);
-    QWidget *widget = control(name.constData());
-    const Ink ink = inkOf(widget);
-    QCOMPARE(qRound(ink.box.height() / (QFontInfo(widget->font()).pixelSize() * ink.with.devicePixelRatio())), lines);
-
-    QSet<QRgb> inked; // the colours the caption leaves
-    for (int y = ink.box.top(); y <= ink.box.bottom(); ++y) {
-        for (int x = ink.box.left(); x <= ink.box.right(); ++x) {
-            if (ink.with.pixel(x, y) != ink.without.pixel(x, y))
-                inked << ink.with.pixel(x, y);
-        }
-    }
-    const bool twoTone = inked.size() == 1;
-    const bool bitmapSize = widget->font().pointSizeF() == 9 && ink.with.devicePixelRatio() < 1.4;
-    QCOMPARE(twoTone, bitmapSize);
-}
-
-// Every character of every caption is drawn whole by the face the form
-// uses: its ink, drawn alone, spans the outline the face gives for it.
-void WindowTest::everyGlyphDrawnWhole()
-{
-    auto *box = window_->control<QCheckBox>("Check1");
-    QStringList captions{"支持（谢谢支持！）", "支持（好气啊，取消不了了吧！）"}; // and the check box's own
-    QList<QWidget *> widgets{box, box};
-    for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
-        if (widget->width() > 1) // the hairline frames show no caption
-            captions << caption(widget), widgets << widget;
-    }
-    const qreal scale = window_->window()->devicePixelRatio();
-    for (qsizetype i = 0; i < captions.size(); ++i) {
-        const QFont font = widgets[i]->font();
-        for (const QChar c : captions[i]) {
-            if (c.isSpace())
-                continue;
-            const int em = QFontInfo(font).pixelSize();
-            QPainterPath outline;
-            outline.addText(0, 0, font, c);
-            const QRectF expected = outline.boundingRect();
-            QImage image(QSize(em * 4, em * 4) * scale, QImage::Format_RGB32);
-            image.setDevicePixelRatio(scale);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.setFont(font);
-            painter.drawText(QPointF(em, em * 2), c);
-            painter.end();
-            QRect ink;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x)
-                    ink |= image.pixel(x, y) != qRgb(255, 255, 255) ? QRect(x, y, 1, 1) : QRect();
-            }
-            const QRectF drawn(QRectF(ink).topLeft() / scale, QRectF(ink).size() / scale);
-            const QString what = widgets[i]->objectName() + QStringLiteral(" \"") + c + QStringLiteral("\": ");
-            QVERIFY2(!ink.isEmpty(), qPrintable(what + QStringLiteral("no ink")));
-            QVERIFY2(drawn.width() >= expected.width() * 0.7 - 1 && drawn.height() >= expected.height() * 0.7 - 1,
-                     qPrintable(what
-                                + QStringLiteral("%1 × %2 drawn of %3 × %4")
-                                      .arg(drawn.width())
-                                      .arg(drawn.height())
-                                      .arg(expected.width())
-                                      .arg(expected.height())));
-        }
-    }
-}
-
-void WindowTest::followsItsScreen_data()
-{
-    QTest::addColumn<bool>("rescaled");
-    QTest::newRow("moved to a screen twice as dense") << false;
-    QTest::newRow("its screen rescaled to twice the density") << true;
-}
-
-// A window that moved to a denser screen, or whose screen the user rescaled,
-// looks exactly as one opened there: its captions are set for the density.
-void WindowTest::followsItsScreen()
-{
-    QFETCH(bool, rescaled);
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    QScreen *screen = screens.first();
-    const auto rescale = [screen](qreal factor) {
-        QHighDpiScaling::setScreenFactor(screen, factor);
-        // as a platform tells of it
-        QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, screen->handle()->logicalDpi().first,
-                                                                     screen->handle()->logicalDpi().second);
-        QWindowSystemInterface::flushWindowSystemEvents();
-    };
-    const auto restore = qScopeGuard([&] {
-        if (rescaled)
-            rescale(1);
-    });
-    if (rescaled) {
-        rescale(2);
-    } else {
-        if (screens.size() < 2)
-            QSKIP("one screen only");
-        screen = screens[1];
-        window_->window()->windowHandle()->setScreen(screen);
-    }
-    const QImage moved = window_->window()->grab().toImage();
-    Korvid opened;
-    opened.move(screen->geometry().topLeft() + QPoint(8, 8));
-    opened.setScreen(screen);
-    opened.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&opened));
-    QCOMPARE(moved.devicePixelRatio(), opened.devicePixelRatio());
-    // as much of it as the moved window still shows, where a platform keeps
-    // its size in device pixels
-    QVERIFY(moved == opened.grab(window_->window()->rect()).toImage());
-}
-
-void WindowTest::readableUnderEveryPalette_data()
-{
-    QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << QApplication::style()->standardPalette();
-
-    // As GTK's Adwaita:dark hands it to Qt.
-    QPalette dark(QColor(0xEE, 0xEE, 0xEC), QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEC));
-    QTest::newRow("dark") << dark;
-}
-
-// WCAG AA, at least 4.5:1, between every text and the surface under it as
-// painted: the ink's most distinct pixel against what is there without it.
-void WindowTest::readableUnderEveryPalette()
-{
-    QFETCH(QPalette, palette);
-    const auto restore = qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
-    QApplication::setPalette(palette);
-    window_ = std::make_unique<TestWindow>();
-    window_->answers()->setText(QStringLiteral("45.0000000"));
-
-    for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
-        if (caption(widget).isEmpty() || widget->width() < 2) // hairline frames never show their captions
-            continue;
-        const Ink ink = inkOf(widget);
-        double best = 1;
-        for (int y = ink.box.top(); y <= ink.box.bottom(); ++y) {
-            for (int x = ink.box.left(); x <= ink.box.right(); ++x)
-                best = std::max(best, contrast(ink.with.pixel(x, y), ink.surface));
-        }
-        if (qobject_cast<QGroupBox *>(widget))
-            qInfo("%s \"%s\": %.1f:1", QTest::currentDataTag(), qPrintable(caption(widget)), best);
-        QVERIFY2(best >= 4.5, qPrintable(widget->objectName() + QStringLiteral(": ") + QString::number(best)));
-    }
-}
-
-// A desktop theme may set its own application font after start-up; the
-// form's captions stay exactly where they were.
-void WindowTest::themeFontMovesNothing()
-{
-    const QImage before = window_->window()->grab().toImage();
-    const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
-    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
-    QVERIFY(before == window_->window()->grab().toImage());
-}
-
-// Tab takes the focus from the first button through every control that
-// takes it, once each, in the order the form gives them.
-void WindowTest::focusChain()
-{
-    QMap<QString, int> tab;
-    for (const layout::Control &row : layout::form())
-        tab[QLatin1String(row.name)] = row.tab;
-    QWidget *first = control("Command1");
-    QCOMPARE(window_->window()->focusWidget(), first);
-    QStringList visited{first->objectName()};
-    for (QWidget *next = first->nextInFocusChain(); next != first; next = next->nextInFocusChain()) {
-        if (!(next->focusPolicy() & Qt::TabFocus))
-            continue;
-        QVERIFY2(tab[next->objectName()] > tab[visited.last()], qPrintable(next->objectName()));
-        visited << next->objectName();
-    }
-    int focusable = 0;
-    for (QWidget *widget : window_->window()->findChildren<QWidget *>())
-        focusable += (widget->focusPolicy() & Qt::TabFocus) ? 1 : 0;
-    QCOMPARE(visited.size(), focusable);
-}
-
-// Each click, or Space, answers with a caption that says the user supports
-// the author; the caption starts close to the box, so its end shows before
-// the text box that covers the end of the control.
-void WindowTest::supportCaptions()
-{
-    auto *box = window_->control<QCheckBox>("Check1");
-    const QString thanks = QStringLiteral("支持（谢谢支持！）");
-    const QString tease = QStringLiteral("支持（好气啊，取消不了了吧！）");
-    for (const QString &expected : {thanks, tease, thanks}) {
-        window_->click("Check1");
-        QCOMPARE(box->text(), expected);
-    }
-    QTest::keyClick(box, Qt::Key_Space);
-    QCOMPARE(box->checkState(), Qt::Unchecked);
-    QCOMPARE(box->text(), tease);
-
-    box->clearFocus();
-    control("Text1")->hide(); // to see what lies under it
-    const QRect ink = inkOf(box).box;
-    const qreal scale = box->devicePixelRatioF();
-    if (scale == 1)
-        QVERIFY2(ink.left() <= 16, qPrintable(QString::number(ink.left())));
-    QVERIFY2(ink.right() < (inWindow(control("Text1")).left() - inWindow(box).left()) * scale,
-             "the closing bracket lies under Text1");
-}
-
-void WindowTest::clearAndPlaceholders()
-{
-    window_->answers()->setText(QStringLiteral("2.0203052"));
-    QTest::keyClicks(window_->answers(), QStringLiteral("9")); // it only shows answers
-    QTest::keyClicks(control("Text1"), QStringLiteral("x"));
-    for (const char *name :
-         {"Command3", "Command4", "Command5", "Command6", "Command7", "Command10", "Command11", "Command12",
-          "Command13", "Command14", "Command15", "Command16", "Label6", "Frame2", "Image1", "Label1", "Text1"})
-        window_->click(name);
-    QCOMPARE(window_->seen, QStringList()); // no dialog opened
-    QCOMPARE(window_->answers()->text(), QStringLiteral("2.0203052"));
-    QCOMPARE(caption(control("Check1")), QStringLiteral("是否支持作者"));
-
-    window_->click("Command9");
-    QCOMPARE(window_->answers()->text(), QString());
-    QCOMPARE(caption(control("Text1")), QStringLiteral("吐槽框（虽然作者看不到）x"));
-}
-
-// Ctrl+C in the answer box copies the last result, or the selection, and
-// nothing once the box is cleared.
-void WindowTest::copyingResults()
-{
-    // A Wayland clipboard belongs to a seat, and a headless compositor has none.
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        QSKIP("no clipboard without a seat");
-    QClipboard *clipboard = QApplication::clipboard();
-    const auto copied = [this, clipboard](const std::function<void(QLineEdit *)> &before) {
-        clipboard->setText(QStringLiteral("sentinel"));
-        before(window_->answers());
-        QTest::keyClick(window_->answers(), Qt::Key_C, Qt::ControlModifier);
-        return clipboard->text();
-    };
-    window_->replies = {"9.8", "20", "10", "3"};
-    window_->click("Command1");
-    window_->click("Command2");
-    QCOMPARE(copied([](QLineEdit *) {}), QStringLiteral("45.0000000"));
-    QCOMPARE(copied([](QLineEdit *box) { box->setSelection(0, 9); }), QStringLiteral("2.0203052"));
-    QCOMPARE(copied([this](QLineEdit *) { window_->click("Command9"); }), QStringLiteral("sentinel"));
-    clipboard->clear();
-}
-
-// Screen readers read each control by the caption it shows now, or by the
-// name the form gives a control without one; decorations say nothing. They
-// hear each result as it comes.
-void WindowTest::screenReaders()
-{
-    window_->click("Check1");
-    for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
-        const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
-        const QString name = node->text(QAccessible::Name);
-        if (qobject_cast<QLineEdit *>(widget) || (qobject_cast<QLabel *>(widget) && caption(widget).isEmpty()))
-            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName())); // named by the form, as below
-        else if (!caption(widget).isEmpty() && !inkOf(widget).box.isEmpty())
-            QCOMPARE(name, caption(widget));
-        else
-            QVERIFY2(name.isEmpty() && node->state().invisible, qPrintable(widget->objectName() + ": " + name));
-    }
-    const auto nameOf = [this](const char *name) {
-        return QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name);
-    };
-    QCOMPARE(nameOf("Text2") + nameOf("Text1") + nameOf("Image1"), QStringLiteral("答案吐槽框作者猥琐头像"));
-
-    // A second result: what is heard is the new one, not the whole box.
-    window_->replies = {"10", "5", "10", "3"};
-    window_->click("Command1");
-    QPlatformAccessibility *accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    accessibility->setActive(true); // as a screen reader does
-    static QStringList heard;
-    heard.clear();
-    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
-        if (event->type() == QAccessible::TextInserted)
-            heard << event->object()->objectName() + QStringLiteral(": ")
-                         + static_cast<QAccessibleTextInsertEvent *>(event)->textInserted();
-    });
-    const auto restore = qScopeGuard([accessibility] {
-        QAccessible::installUpdateHandler(nullptr);
-        accessibility->setActive(false);
-    });
-    window_->click("Command2");
-    QCOMPARE(heard, QStringList{QStringLiteral("Text2: 45.0000000")});
-}
 
 using Replies = QList<std::optional<QString>>;
 Q_DECLARE_METATYPE(Replies)
@@ -528,104 +81,6 @@ void row(const char *name, const QByteArray &button, const Replies &replies, con
     QTest::newRow(name) << button << replies << outcome;
 }
 
-} // namespace
-
-void WindowTest::click_data()
-{
-    QTest::addColumn<QByteArray>("button");
-    QTest::addColumn<Replies>("replies");
-    QTest::addColumn<QString>("outcome");
-
-    row("empty reply is 0", "Command2", {"10", ""}, "0.0000000");
-    row("full-width replies", "Command1", {"　９．８", "２０"}, "2.0203052");
-    row("reply beyond double range stops at once", "Command2", {"1e400"}, kOverflow);
-    row("a reply longer than a line edit holds", "Command2", {"10", "3" + QString(40000, QLatin1Char('0')) + "e-40000"},
-        "45.0000000");
-    row("cancel the first", "Command1", {kCancel}, {});
-    row("cancel the third", "Command8", {"1", "1", kCancel}, {});
-    row("time: height is a float", "Command1", {"14.5", "742.76"}, "10.1217422");
-    row("time: both negative", "Command1", {"-10", "-5"}, "1.0000000");
-    row("time: no g, no height", "Command1", {"0", "0"}, kOverflow);
-    row("time: no g", "Command1", {"0", "5"}, kDivisionByZero);
-    row("time: upward g", "Command1", {"-9.8", "5"}, kInvalidCall);
-    row("time: upward g, less than a second", "Command1", {"-20", "5"}, kInvalidCall);
-    row("time: negative height", "Command1", {"9.8", "-5"}, kInvalidCall);
-    row("time: height beyond float", "Command1", {"10", "1e39"}, kOverflow);
-    row("time: time beyond float", "Command1", {"1e-300", "1"}, kOverflow);
-    row("distance: negative g", "Command2", {"-10", "3"}, "-45.0000000");
-    row("distance: time is a float", "Command2", {"72.6", "45.559"}, "75345.0859375");
-    row("distance: g times t, then t", "Command2", {"79.6", "88.125"}, "309087.4062500");
-    row("distance: result beyond float", "Command2", {"10", "1e20"}, kOverflow);
-    row("distance: time beyond float", "Command2", {"10", "1e39"}, kOverflow);
-    row("distance: time rounding down to the largest float", "Command2", {"2e-77", "3.40282356e38"}, "1.1579207");
-    row("distance: time beyond float, no g", "Command2", {"0", "1e39"}, kOverflow);
-    row("force: on the earth", "Command8", {"6371000", "5.972e24", "1"}, "9.8174575");
-    row("force: negative distance", "Command8", {"-6371000", "5.972e24", "1"}, "9.8174575");
-    row("force: m times M, then G, rounding up", "Command8", {"1.72", "520300000000000", "39113"}, "458999804.2597390");
-    row("force: divided by the square", "Command8", {"1.77", "667170000000000", "61407"}, "872574059.4960320");
-    row("force: masses beyond a double", "Command8", {"1e150", "1e155", "1e155"}, "0.6672590");
-    row("force: square beyond a double", "Command8", {"1.4e154", "1e159", "1.5e159"}, "0.5106574");
-    row("force: square beyond a double, force below the last decimal", "Command8", {"1e200", "1e30", "1"}, "0.0000000");
-    row("force: no distance", "Command8", {"0", "1", "1"}, kDivisionByZero);
-    row("force: square below a double", "Command8", {"1e-200", "1", "1"}, kOverflow);
-    row("force: square below a double, no mass", "Command8", {"1e-200", "0", "1"}, "0.0000000");
-    row("force: no distance, no mass", "Command8", {"0", "0", "1"}, kOverflow);
-    row("force: force beyond a double", "Command8", {"1e-160", "1e200", "1e100"}, kOverflow);
-}
-
-void WindowTest::click()
-{
-    QFETCH(QByteArray, button);
-    QFETCH(Replies, replies);
-    QFETCH(QString, outcome);
-
-    window_->answers()->setText(QStringLiteral("1.0000000"));
-    window_->answers()->setSelection(5, -3); // the user's selection, the cursor left inside it
-    window_->replies.assign(replies.begin(), replies.end());
-    window_->click(button);
-    const bool failed = outcome.startsWith(QStringLiteral("运行时错误"));
-    const QStringList errors = window_->seen.filter(QStringLiteral("error: "));
-    QCOMPARE(errors, failed ? QStringList{QStringLiteral("error: ") + outcome} : QStringList());
-    QCOMPARE(window_->seen.size() - errors.size(), replies.size()); // a prompt for each reply, and no more
-    QCOMPARE(window_->answers()->text(), QStringLiteral("1.0000000") + (failed ? QString() : outcome));
-}
-
-// Each button's prompts in order; results follow each other until the clear
-// button empties the box, however much it holds.
-void WindowTest::resultsRunOnUntilCleared()
-{
-    const QString held(100000, QLatin1Char('7'));
-    window_->answers()->setText(held);
-    window_->replies = {"10", "5", "10", "3", "6371000", "5.972e24", "1"};
-    window_->click("Command1");
-    window_->click("Command2");
-    window_->click("Command8");
-    QCOMPARE(window_->answers()->text(), held + QStringLiteral("1.000000045.00000009.8174575"));
-    QCOMPARE(window_->seen,
-             QStringList({"重力加速度为(单位m/s^2)：", "平抛运动的高度为(单位t)：", "重力加速度为(单位m/s^2)：",
-                          "平抛运动时间为(单位t)：", "两天体（或物体）间的距离为(单位m)：",
-                          "中心天体（或物体）的质量为(单位kg)：", "围绕天体（或物体）的质量为(单位kg)："}));
-
-    window_->click("Command9");
-    QCOMPARE(window_->answers()->text(), QString());
-    window_->replies = {"-10", "3"};
-    window_->click("Command2");
-    QCOMPARE(window_->answers()->text(), QStringLiteral("-45.0000000"));
-}
-
-// Errors no calculation raises still end only the click.
-void WindowTest::unexpectedErrors()
-{
-    QStringList reported;
-    for (const auto &fail :
-         {+[] { throw std::bad_alloc(); }, +[] { throw std::logic_error("unforeseen"); }, +[] { throw 42; }})
-        runGuarded(fail, [&reported](const QString &message) { reported << message; });
-    QCOMPARE(reported, QStringList({"运行时错误 '7'：\n\n内存不足", "运行时错误 '51'：\n\n内部错误",
-                                    "运行时错误 '51'：\n\n内部错误"}));
-}
-
-namespace {
-
 // Plays the user at the real dialogs: each dialog that shows is handed to the
 // next act once its own event loop runs, and recorded as its title and text.
 // A dialog still open after its act, say after a failing check, or one no
@@ -633,7 +88,7 @@ namespace {
 // waiting for a user who never comes.
 class DialogUser : public QObject {
 public:
-    using Act = std::function<void(QDialog *, QLineEdit *)>;
+    using Act = std::function<void(QDialog *)>;
 
     explicit DialogUser(QList<Act> acts) : acts_(std::move(acts)) { qApp->installEventFilter(this); }
 
@@ -646,14 +101,14 @@ protected:
         if (event->type() != QEvent::Show || !dialog)
             return false;
         const auto *box = qobject_cast<QMessageBox *>(dialog);
-        const auto *input = qobject_cast<QInputDialog *>(dialog);
-        seen << dialog->windowTitle() + QLatin1Char('|') + (box ? box->text() : input ? input->labelText() : QString());
+        seen << dialog->windowTitle() + QLatin1Char('|')
+                    + (box ? box->text() : static_cast<QInputDialog *>(dialog)->labelText());
         const Act act = acts_.isEmpty() ? Act() : acts_.takeFirst();
         QMetaObject::invokeMethod(
             dialog,
             [dialog, act] {
                 if (act)
-                    act(dialog, dialog->findChild<QLineEdit *>());
+                    act(dialog);
                 if (dialog->isVisible())
                     dialog->reject();
             },
@@ -665,66 +120,516 @@ private:
     QList<Act> acts_;
 };
 
-void press(QDialog *dialog, const QString &caption)
+DialogUser::Act press(const QString &caption)
 {
-    for (auto *button : dialog->findChildren<QPushButton *>()) {
-        if (button->text() == caption)
-            return button->click();
-    }
-    QFAIL(qPrintable(QStringLiteral("no button ") + caption));
+    return [caption](QDialog *dialog) {
+        for (auto *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == caption)
+                return button->click();
+        }
+        QFAIL(qPrintable(QStringLiteral("no button ") + caption));
+    };
+}
+
+// Puts `text` in the dialog's field, as typing or pasting it does, then
+// presses `key`.
+DialogUser::Act enter(const QString &text, Qt::Key key = Qt::Key_Return)
+{
+    return [text, key](QDialog *dialog) {
+        dialog->findChild<QLineEdit *>()->insert(text);
+        QTest::keyClick(dialog->findChild<QLineEdit *>(), key);
+    };
 }
 
 } // namespace
 
-// The input dialog and the message box the window shows when a caller
-// scripts only the other one, driven as a user drives them.
-void WindowTest::realDialogs()
-{
-    const QString gravity = QStringLiteral("Korvid|重力加速度为(单位m/s^2)：");
-    const QString time = QStringLiteral("Korvid|平抛运动时间为(单位t)：");
-    QStringList reported;
-    Korvid asking(Dialogs{{}, [&reported](const QString &message) { reported << message; }});
-    asking.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&asking));
-    auto *answers = asking.findChild<QLineEdit *>(QStringLiteral("Text2"));
-    const auto click = [&asking](QList<DialogUser::Act> acts) {
-        DialogUser user(std::move(acts));
-        QTest::mouseClick(asking.findChild<QWidget *>(QStringLiteral("Command2")), Qt::LeftButton);
-        return user.seen;
-    };
+// The window as a user meets it, at the scale factor and on the platform the
+// test runs on (CTest runs it at several): the form as it shows itself, then
+// the calculations with scripted replies, and the real input dialog and
+// message box driven as a user drives them.
+class WindowTest : public QObject {
+    Q_OBJECT
 
-    const auto typed = [](const QString &text) {
-        return [text](QDialog *, QLineEdit *field) {
-            QTest::keyClicks(field, text);
-            QTest::keyClick(field, Qt::Key_Return);
-        };
-    };
-    // A Wayland clipboard belongs to a seat, and a headless compositor has none.
-    const bool paste = QGuiApplication::platformName() != QLatin1String("wayland");
-    const QString pasted = QStringLiteral("3") + QString(40000, QLatin1Char('0')) + QStringLiteral("e-40000");
-    const DialogUser::Act pastedReply = [&](QDialog *dialog, QLineEdit *field) {
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        QApplication::clipboard()->clear();
-        press(dialog, QStringLiteral("确定"));
-    };
-    QCOMPARE(click({typed("10"), paste ? pastedReply : typed("3")}), QStringList({gravity, time}));
-    QCOMPARE(answers->text(), QStringLiteral("45.0000000"));
-    const QList<DialogUser::Act> cancels{[](QDialog *dialog, QLineEdit *) { press(dialog, QStringLiteral("取消")); },
-                                         [](QDialog *, QLineEdit *field) { QTest::keyClick(field, Qt::Key_Escape); },
-                                         [](QDialog *dialog, QLineEdit *) { dialog->close(); }};
-    for (const DialogUser::Act &cancel : cancels) {
-        QCOMPARE(click({typed("10"), cancel}), QStringList({gravity, time}));
-        QCOMPARE(answers->text(), QStringLiteral("45.0000000"));
+private Q_SLOTS:
+    void initTestCase()
+    {
+        prepareApplication(*qApp);
+        palette_ = QApplication::palette();
+        font_ = QApplication::font();
     }
-    QCOMPARE(reported, QStringList());
 
-    TestWindow reporting(TestWindow::RealErrorBox);
-    reporting.replies = {"0", "0"};
-    DialogUser user({[](QDialog *dialog, QLineEdit *) { press(dialog, QStringLiteral("确定")); }});
-    reporting.click("Command1");
-    QCOMPARE(user.seen, QStringList{QStringLiteral("Korvid|运行时错误 '6'：\n\n溢出")});
+    void init() { window_ = std::make_unique<TestWindow>(); }
+
+    void cleanup()
+    {
+        window_.reset();
+        QCOMPARE(QApplication::palette(), palette_);
+        QCOMPARE(QApplication::font(), font_);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void opensOnItsScreen()
+    {
+        Korvid *window = window_->window();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Korvid V1.1.0 0314"));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cn.qingyou.Korvid")); // the entry, on Wayland
+        QVERIFY(!window->windowIcon().isNull());
+        QCOMPARE(window->size(), QSize(906, 639));
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("a Wayland client cannot place its window; the compositor does");
+
+        // On a 1920 × 1080 screen whose windows have frames of 2 device pixels:
+        // the client area at the form's place where the whole window fits, else
+        // moved just enough for the frame to lie on the screen, top-left first.
+        const QMap<double, QPoint> expected{{1.0, {98, 229}}, {1.25, {98, 223}}, {1.5, {98, 80}}, {2.0, {53, 1}}};
+        const double scale = window->devicePixelRatio();
+        QCOMPARE(window->geometry().topLeft(), expected.value(scale));
+    }
+
+    // Which control a point of the window belongs to, front to back, and the
+    // colour painted there where the form fixes one.
+    void whatIsWhere_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("colour");
+
+        QTest::newRow("Command1 over Frame2") << QPoint(84, 100) << "Command1" << QColor();
+        QTest::newRow("Command3 over Frame2") << QPoint(388, 108) << "Command3" << QColor();
+        QTest::newRow("top button over the band") << QPoint(376, 28) << "Command15" << QColor();
+        QTest::newRow("text box over the label beside it") << QPoint(64, 500) << "Text2" << QColor();
+        QTest::newRow("Text1 over the end of Check1") << QPoint(204, 596) << "Text1" << QColor();
+        QTest::newRow("chemistry over the edge of mathematics") << QPoint(456, 300) << "Frame8" << QColor();
+        QTest::newRow("picture in Frame4") << QPoint(850, 590) << "Image1" << QColor();
+        QTest::newRow("band fill") << QPoint(12, 12) << "" << QColor(0x80, 0xFF, 0xFF);
+        QTest::newRow("band border") << QPoint(8, 30) << "" << QColor(0xFF, 0x00, 0x00);
+        QTest::newRow("useful part") << QPoint(892, 300) << "Frame1" << QColor(0x80, 0xFF, 0x80);
+        QTest::newRow("physics corner") << QPoint(30, 266) << "Frame2" << QColor(0x00, 0xFF, 0xFF);
+        QTest::newRow("physics corner's first pixel") << QPoint(16, 72) << "Frame2" << QColor(0x00, 0xFF, 0xFF);
+        QTest::newRow("and the pixel before it") << QPoint(15, 71) << "Frame1" << QColor(0x80, 0xFF, 0x80);
+        QTest::newRow("biology corner") << QPoint(460, 266) << "Frame5" << QColor(0xFF, 0xC0, 0xFF);
+        QTest::newRow("mathematics corner") << QPoint(20, 466) << "Frame3" << QColor(0xFF, 0xFF, 0xC0);
+        QTest::newRow("chemistry corner") << QPoint(884, 466) << "Frame8" << QColor(0xC0, 0xFF, 0xC0);
+    }
+
+    void whatIsWhere()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QString, control);
+        QFETCH(QColor, colour);
+        QWidget *hit = window_->window()->childAt(point);
+        QCOMPARE(hit ? hit->objectName() : QString(), control);
+        const QImage image = window_->window()->grab(QRect(point, QSize(1, 1))).toImage();
+        if (colour.isValid())
+            QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).rgb(), colour.rgb());
+    }
+
+    void captionsShowWhole_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("lines");
+
+        QTest::newRow("two-line button caption") << QByteArray("Command3") << 2;
+        QTest::newRow("caption with a space") << QByteArray("Command5") << 2;
+        QTest::newRow("narrow clear button") << QByteArray("Command9") << 3;
+        QTest::newRow("wide forgiving button") << QByteArray("Command6") << 1;
+        QTest::newRow("largest, bold italic caption") << QByteArray("Command16") << 1;
+        QTest::newRow("two-line label") << QByteArray("Label10") << 2;
+        QTest::newRow("long two-line label") << QByteArray("Label9") << 2;
+        QTest::newRow("label that just fits") << QByteArray("Label4") << 1;
+        QTest::newRow("long label on one line") << QByteArray("Label7") << 1;
+        QTest::newRow("version and date") << QByteArray("Label8") << 1;
+    }
+
+    // Lines of text a caption shows, counted from its ink in ems. 宋体's small
+    // sizes are drawn from its hand-made bitmaps, crisp, as on the Chinese
+    // desktop: 9 pt at 12 and 15 px; from 18 px on there are none, and text is
+    // smooth rather than jagged.
+    void captionsShowWhole()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, lines);
+        QWidget *widget = control(name.constData());
+        const Ink ink = inkOf(widget);
+        QCOMPARE(qRound(ink.box.height() / (QFontInfo(widget->font()).pixelSize() * ink.with.devicePixelRatio())),
+                 lines);
+
+        const bool bitmapSize = widget->font().pointSizeF() == 9 && ink.with.devicePixelRatio() < 1.4;
+        QCOMPARE(ink.colours.size() == 1, bitmapSize); // one colour of ink: crisp
+    }
+
+    // Every character of every caption is drawn whole by the face the form
+    // uses: its ink, drawn alone, spans most of the outline the face gives it.
+    void everyGlyphDrawnWhole()
+    {
+        auto *box = window_->control<QCheckBox>("Check1");
+        QList<QPair<QWidget *, QString>> captions{{box, "支持（谢谢支持！）"}, {box, "支持（好气啊，取消不了了吧！）"}};
+        for (QWidget *widget : window_->window()->findChildren<QWidget *>())
+            captions.append({widget, widget->width() > 1 ? caption(widget) : QString()}); // hairlines show none
+        const qreal scale = window_->window()->devicePixelRatio();
+        for (const auto &[widget, text] : captions) {
+            const int em = QFontInfo(widget->font()).pixelSize();
+            QImage blank(QSize(em * 4, em * 4) * scale, QImage::Format_RGB32);
+            blank.setDevicePixelRatio(scale);
+            blank.fill(Qt::white);
+            for (const QChar c : text) {
+                if (c.isSpace())
+                    continue;
+                QImage image = blank;
+                QPainter painter(&image);
+                painter.setFont(widget->font());
+                painter.drawText(QPointF(em, em * 2), c);
+                painter.end();
+                QRect ink;
+                QSet<QRgb> colours;
+                differences(image, blank, ink, colours);
+                QPainterPath outline;
+                outline.addText(0, 0, widget->font(), c);
+                const QSizeF drawn = QSizeF(ink.size()) / scale, expected = outline.boundingRect().size();
+                QVERIFY2(!ink.isEmpty() && drawn.width() >= expected.width() * 0.7 - 1
+                             && drawn.height() >= expected.height() * 0.7 - 1,
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 × %4 drawn of %5 × %6")
+                                        .arg(widget->objectName(), c)
+                                        .arg(drawn.width())
+                                        .arg(drawn.height())
+                                        .arg(expected.width())
+                                        .arg(expected.height())));
+            }
+        }
+    }
+
+    void followsItsScreen_data()
+    {
+        QTest::addColumn<bool>("rescaled");
+        QTest::newRow("moved to a screen twice as dense") << false;
+        QTest::newRow("its screen rescaled to twice the density") << true;
+    }
+
+    // A window that moved to a denser screen, or whose screen the user rescaled,
+    // looks exactly as one opened there: its captions are set for the density.
+    void followsItsScreen()
+    {
+        QFETCH(bool, rescaled);
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QScreen *screen = screens.first();
+        const auto rescale = [screen](qreal factor) {
+            QHighDpiScaling::setScreenFactor(screen, factor);
+            // as a platform tells of it
+            QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, screen->handle()->logicalDpi().first,
+                                                                         screen->handle()->logicalDpi().second);
+            QWindowSystemInterface::flushWindowSystemEvents();
+        };
+        const auto restore = qScopeGuard([&] {
+            if (rescaled)
+                rescale(1);
+        });
+        if (rescaled) {
+            rescale(2);
+        } else {
+            if (screens.size() < 2)
+                QSKIP("one screen only");
+            screen = screens[1];
+            window_->window()->windowHandle()->setScreen(screen);
+        }
+        const QImage moved = window_->window()->grab().toImage();
+        Korvid opened;
+        opened.move(screen->geometry().topLeft() + QPoint(8, 8));
+        opened.setScreen(screen);
+        opened.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opened));
+        QCOMPARE(moved.devicePixelRatio(), opened.devicePixelRatio());
+        // as much of it as the moved window still shows, where a platform keeps
+        // its size in device pixels
+        QVERIFY(moved == opened.grab(window_->window()->rect()).toImage());
+    }
+
+    void readableUnderEveryPalette_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+
+        // As GTK's Adwaita:dark hands it to Qt.
+        QPalette dark(QColor(0xEE, 0xEE, 0xEC), QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEC));
+        QTest::newRow("dark") << dark;
+    }
+
+    // WCAG AA, at least 4.5:1, between every text and the surface under it as
+    // painted: the ink's most distinct pixel against what is there without it.
+    void readableUnderEveryPalette()
+    {
+        QFETCH(QPalette, palette);
+        const auto restore = qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
+        QApplication::setPalette(palette);
+        window_ = std::make_unique<TestWindow>();
+        window_->answers()->setText(QStringLiteral("45.0000000"));
+
+        for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
+            if (caption(widget).isEmpty() || widget->width() < 2) // hairline frames never show their captions
+                continue;
+            const Ink ink = inkOf(widget);
+            double best = 1;
+            for (const QRgb colour : ink.colours)
+                best = std::max(best, contrast(colour, ink.surface));
+            if (qobject_cast<QGroupBox *>(widget))
+                qInfo("%s \"%s\": %.1f:1", QTest::currentDataTag(), qPrintable(caption(widget)), best);
+            QVERIFY2(best >= 4.5, qPrintable(widget->objectName() + QStringLiteral(": ") + QString::number(best)));
+        }
+    }
+
+    // A desktop theme may set its own application font after start-up; the
+    // form's captions stay exactly where they were.
+    void themeFontMovesNothing()
+    {
+        const QImage before = window_->window()->grab().toImage();
+        const auto restore = qScopeGuard([font = QApplication::font()] { QApplication::setFont(font); });
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14, QFont::Bold));
+        QVERIFY(before == window_->window()->grab().toImage());
+    }
+
+    // Each click, or Space, answers with a caption that says the user supports
+    // the author; the caption starts close to the box, so its end shows before
+    // the text box that covers the end of the control.
+    void supportCaptions()
+    {
+        auto *box = window_->control<QCheckBox>("Check1");
+        const QString thanks = QStringLiteral("支持（谢谢支持！）");
+        const QString tease = QStringLiteral("支持（好气啊，取消不了了吧！）");
+        for (const QString &expected : {thanks, tease, thanks}) {
+            window_->click("Check1");
+            QCOMPARE(box->text(), expected);
+        }
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(box->checkState(), Qt::Unchecked);
+        QCOMPARE(box->text(), tease);
+
+        box->clearFocus();
+        control("Text1")->hide(); // to see what lies under it
+        const QRect ink = inkOf(box).box;
+        const qreal scale = box->devicePixelRatioF();
+        if (scale == 1)
+            QVERIFY2(ink.left() <= 16, qPrintable(QString::number(ink.left())));
+        QVERIFY2(ink.right() < (inWindow(control("Text1")).left() - inWindow(box).left()) * scale,
+                 "the closing bracket lies under Text1");
+    }
+
+    // Only the clear button changes the answer box, and empties it: the copy
+    // shortcut then copies nothing, not the result that is gone.
+    void clearAndPlaceholders()
+    {
+        window_->replies = {"9.8", "20"};
+        window_->click("Command1");
+        QTest::keyClicks(window_->answers(), QStringLiteral("9")); // it only shows answers
+        QTest::keyClicks(control("Text1"), QStringLiteral("x"));
+        for (const char *name :
+             {"Command3", "Command4", "Command5", "Command6", "Command7", "Command10", "Command11", "Command12",
+              "Command13", "Command14", "Command15", "Command16", "Label6", "Frame2", "Image1", "Label1", "Text1"})
+            window_->click(name);
+        QCOMPARE(window_->seen.size(), 2); // the two prompts; no dialog since
+        QCOMPARE(window_->answers()->text(), QStringLiteral("2.0203052"));
+        QCOMPARE(caption(control("Check1")), QStringLiteral("是否支持作者"));
+
+        window_->click("Command9");
+        QCOMPARE(window_->answers()->text(), QString());
+        QCOMPARE(caption(control("Text1")), QStringLiteral("吐槽框（虽然作者看不到）x"));
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            QSKIP("a Wayland clipboard belongs to a seat, and a headless compositor has none");
+        QApplication::clipboard()->setText(QStringLiteral("sentinel"));
+        QTest::keyClick(window_->answers(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sentinel"));
+        QApplication::clipboard()->clear();
+    }
+
+    // Screen readers read each control by the caption it shows now, or by the
+    // name the form gives a control without one; decorations say nothing. (What
+    // they hear of each result the end-to-end test listens to.)
+    void screenReaders()
+    {
+        window_->click("Check1");
+        for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
+            const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
+            const QString name = node->text(QAccessible::Name);
+            if (qobject_cast<QLineEdit *>(widget) || (qobject_cast<QLabel *>(widget) && caption(widget).isEmpty()))
+                QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName())); // named by the form, as below
+            else if (!caption(widget).isEmpty() && !inkOf(widget).box.isEmpty())
+                QCOMPARE(name, caption(widget));
+            else
+                QVERIFY2(name.isEmpty() && node->state().invisible, qPrintable(widget->objectName() + ": " + name));
+        }
+        const auto nameOf = [this](const char *name) {
+            return QAccessible::queryAccessibleInterface(control(name))->text(QAccessible::Name);
+        };
+        QCOMPARE(nameOf("Text2") + nameOf("Text1") + nameOf("Image1"), QStringLiteral("答案吐槽框作者猥琐头像"));
+    }
+
+    void click_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<Replies>("replies");
+        QTest::addColumn<QString>("outcome");
+
+        row("empty reply is 0", "Command2", {"10", ""}, "0.0000000");
+        row("full-width replies", "Command1", {"　９．８", "２０"}, "2.0203052");
+        row("reply beyond double range stops at once", "Command2", {"1e400"}, kOverflow);
+        row("a reply longer than a line edit holds", "Command2",
+            {"10", "3" + QString(40000, QLatin1Char('0')) + "e-40000"}, "45.0000000");
+        row("cancel the first", "Command1", {kCancel}, {});
+        row("cancel the third", "Command8", {"1", "1", kCancel}, {});
+        row("time: height is a float", "Command1", {"14.5", "742.76"}, "10.1217422");
+        row("time: both negative", "Command1", {"-10", "-5"}, "1.0000000");
+        row("time: no g, no height", "Command1", {"0", "0"}, kOverflow);
+        row("time: no g", "Command1", {"0", "5"}, kDivisionByZero);
+        row("time: upward g", "Command1", {"-9.8", "5"}, kInvalidCall);
+        row("time: upward g, less than a second", "Command1", {"-20", "5"}, kInvalidCall);
+        row("time: negative height", "Command1", {"9.8", "-5"}, kInvalidCall);
+        row("time: height beyond float", "Command1", {"10", "1e39"}, kOverflow);
+        row("time: time beyond float", "Command1", {"1e-300", "1"}, kOverflow);
+        row("distance: negative g", "Command2", {"-10", "3"}, "-45.0000000");
+        row("distance: time is a float", "Command2", {"72.6", "45.559"}, "75345.0859375");
+        row("distance: g times t, then t", "Command2", {"79.6", "88.125"}, "309087.4062500");
+        row("distance: result beyond float", "Command2", {"10", "1e20"}, kOverflow);
+        row("distance: time beyond float", "Command2", {"10", "1e39"}, kOverflow);
+        row("distance: time rounding down to the largest float", "Command2", {"2e-77", "3.40282356e38"}, "1.1579207");
+        row("distance: time beyond float, no g", "Command2", {"0", "1e39"}, kOverflow);
+        row("force: on the earth", "Command8", {"6371000", "5.972e24", "1"}, "9.8174575");
+        row("force: negative distance", "Command8", {"-6371000", "5.972e24", "1"}, "9.8174575");
+        row("force: m times M, then G, rounding up", "Command8", {"1.72", "520300000000000", "39113"},
+            "458999804.2597390");
+        row("force: divided by the square", "Command8", {"1.77", "667170000000000", "61407"}, "872574059.4960320");
+        row("force: masses beyond a double", "Command8", {"1e150", "1e155", "1e155"}, "0.6672590");
+        row("force: square beyond a double", "Command8", {"1.4e154", "1e159", "1.5e159"}, "0.5106574");
+        row("force: square beyond a double, force below the last decimal", "Command8", {"1e200", "1e30", "1"},
+            "0.0000000");
+        row("force: no distance", "Command8", {"0", "1", "1"}, kDivisionByZero);
+        row("force: square below a double", "Command8", {"1e-200", "1", "1"}, kOverflow);
+        row("force: square below a double, no mass", "Command8", {"1e-200", "0", "1"}, "0.0000000");
+        row("force: no distance, no mass", "Command8", {"0", "0", "1"}, kOverflow);
+        row("force: force beyond a double", "Command8", {"1e-160", "1e200", "1e100"}, kOverflow);
+    }
+
+    void click()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(Replies, replies);
+        QFETCH(QString, outcome);
+
+        window_->answers()->setText(QStringLiteral("1.0000000"));
+        window_->answers()->setSelection(5, -3); // the user's selection, the cursor left inside it
+        window_->replies.assign(replies.begin(), replies.end());
+        window_->click(button);
+        const bool failed = outcome.startsWith(QStringLiteral("运行时错误"));
+        const QStringList errors = window_->seen.filter(QStringLiteral("error: "));
+        QCOMPARE(errors, failed ? QStringList{QStringLiteral("error: ") + outcome} : QStringList());
+        QCOMPARE(window_->seen.size() - errors.size(), replies.size()); // a prompt for each reply, and no more
+        QCOMPARE(window_->answers()->text(), QStringLiteral("1.0000000") + (failed ? QString() : outcome));
+    }
+
+    // Each button's prompts in order; results follow each other until the clear
+    // button empties the box, however much it holds.
+    void resultsRunOnUntilCleared()
+    {
+        const QString held(100000, QLatin1Char('7'));
+        window_->answers()->setText(held);
+        window_->replies = {"10", "5", "10", "3", "6371000", "5.972e24", "1"};
+        window_->click("Command1");
+        window_->click("Command2");
+        window_->click("Command8");
+        QCOMPARE(window_->answers()->text(), held + QStringLiteral("1.000000045.00000009.8174575"));
+        QCOMPARE(window_->seen,
+                 QStringList({"重力加速度为(单位m/s^2)：", "平抛运动的高度为(单位t)：", "重力加速度为(单位m/s^2)：",
+                              "平抛运动时间为(单位t)：", "两天体（或物体）间的距离为(单位m)：",
+                              "中心天体（或物体）的质量为(单位kg)：", "围绕天体（或物体）的质量为(单位kg)："}));
+
+        window_->click("Command9");
+        QCOMPARE(window_->answers()->text(), QString());
+        window_->replies = {"-10", "3"};
+        window_->click("Command2");
+        QCOMPARE(window_->answers()->text(), QStringLiteral("-45.0000000"));
+    }
+
+    // Errors no calculation raises still end only the click.
+    void unexpectedErrors()
+    {
+        QStringList reported;
+        for (const auto &fail :
+             {+[] { throw std::bad_alloc(); }, +[] { throw std::logic_error("unforeseen"); }, +[] { throw 42; }})
+            runGuarded(fail, [&reported](const QString &message) { reported << message; });
+        QCOMPARE(reported, QStringList({"运行时错误 '7'：\n\n内存不足", "运行时错误 '51'：\n\n内部错误",
+                                        "运行时错误 '51'：\n\n内部错误"}));
+    }
+
+    // The input dialog and the message box the window shows when a caller
+    // scripts only the other one, driven as a user drives them: a reply longer
+    // than a line edit holds by default, then 取消, Escape and closing the
+    // second prompt.
+    void realDialogs()
+    {
+        QStringList reported;
+        Korvid asking(Dialogs{{}, [&reported](const QString &message) { reported << message; }});
+        asking.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&asking));
+        auto *answers = asking.findChild<QLineEdit *>(QStringLiteral("Text2"));
+        const QString reply = QStringLiteral("3") + QString(40000, QLatin1Char('0')) + QStringLiteral("e-40000");
+        for (const DialogUser::Act &second : {enter(reply), press(QStringLiteral("取消")), enter({}, Qt::Key_Escape),
+                                              DialogUser::Act(&QDialog::close)}) {
+            DialogUser user({enter(QStringLiteral("10")), second});
+            QTest::mouseClick(asking.findChild<QWidget *>(QStringLiteral("Command2")), Qt::LeftButton);
+            QCOMPARE(user.seen, QStringList({"Korvid|重力加速度为(单位m/s^2)：", "Korvid|平抛运动时间为(单位t)："}));
+            QCOMPARE(answers->text(), QStringLiteral("45.0000000"));
+        }
+        QCOMPARE(reported, QStringList());
+
+        TestWindow reporting(TestWindow::RealErrorBox);
+        reporting.replies = {"0", "0"};
+        DialogUser user({press(QStringLiteral("确定"))});
+        reporting.click("Command1");
+        QCOMPARE(user.seen, QStringList{QStringLiteral("Korvid|运行时错误 '6'：\n\n溢出")});
+    }
+
+private:
+    QWidget *control(const char *name) const { return window_->control(name); }
+    QRect inWindow(QWidget *widget) const { return {widget->mapTo(window_->window(), QPoint(0, 0)), widget->size()}; }
+
+    // A control's place on the window painted with its caption and without:
+    // where the two differ is the caption's ink. Device pixels.
+    struct Ink {
+        QImage with;
+        QRect box;
+        QSet<QRgb> colours;
+        QRgb surface; // under the box's top-left corner
+    };
+
+    Ink inkOf(QWidget *widget) const
+    {
+        const auto grab = [&] { return window_->window()->grab(inWindow(widget)).toImage(); };
+        const QString text = caption(widget);
+        Ink ink{grab(), {}, {}, {}};
+        widget->setProperty(captionOf(widget), QString());
+        const QImage without = grab();
+        widget->setProperty(captionOf(widget), text);
+        differences(ink.with, without, ink.box, ink.colours);
+        ink.surface = without.pixel(ink.box.topLeft());
+        return ink;
+    }
+
+    std::unique_ptr<TestWindow> window_;
+    // What a test changes for the whole application it puts back.
+    QPalette palette_;
+    QFont font_;
+};
+
+// As QTEST_MAIN, but Qt starts on the platform the program itself chooses
+// where the test names none: on Windows, with the program's font engine.
+int main(int argc, char *argv[])
+{
+    choosePlatform();
+    QApplication app(argc, argv);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    WindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
 }
-
-QTEST_MAIN(WindowTest)
 #include "tst_window.moc"
