@@ -40,7 +40,10 @@ def windows(title):
 
 
 def keys(window, *names):
-    run("xdotool", "windowactivate", "--sync", window) is not None or run("xdotool", "windowfocus", "--sync", window)
+    """Presses keys in the window once the window manager has made it the
+    active one: keys that come earlier may be lost."""
+    run("xdotool", "windowactivate", window)
+    wait_until(lambda: run("xdotool", "getactivewindow") == window, f"window {window} never became active")
     run("xdotool", "key", "--clearmodifiers", "--delay", "30", *names) is not None or fail(f"keys {names}")
 
 

@@ -60,8 +60,9 @@ try:
     if system == "linux":
         korvid = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == product), None),
                             "Korvid is not on the accessibility bus", pump)
-        print("framed by the window manager, the window moves wholly onto the screen")
-        wait_until(lambda: frame_on_screen(main), "the framed window does not lie on the screen", pump)
+    # Keys sent before the window manager has taken the window may be lost.
+    print("framed by the window manager, the window moves wholly onto the screen")
+    wait_until(lambda: frame_on_screen(main), "the framed window does not lie on the screen", pump)
 
     print("by keyboard: free-fall time, distance and gravitation, from the first button on")
     calculate(["space"], ["9.8", "20"], "2.0203052")

@@ -288,7 +288,7 @@ private Q_SLOTS:
                 const QSizeF drawn = QSizeF(ink.size()) / scale, expected = outline.boundingRect().size();
                 QVERIFY2(!ink.isEmpty() && drawn.width() >= expected.width() * 0.7 - 1
                              && drawn.height() >= expected.height() * 0.7 - 1,
-                         qPrintable(QStringLiteral("%1 \"%2\": %3 × %4 drawn of %5 × %6")
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 drawn of %5 x %6")
                                         .arg(widget->objectName(), c)
                                         .arg(drawn.width())
                                         .arg(drawn.height())

@@ -1,0 +1,31 @@
+# Lists the staged files for the installer: install.nsh puts each in its
+# place, uninstall.nsh removes each and then the folders they made, deepest
+# first, so an uninstall leaves nothing and removes nothing else.
+#   cmake -D STAGE=DIR -D OUT=DIR -P list-files.cmake
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+list(SORT files)
+set(install "")
+set(uninstall "")
+set(folders "")
+foreach(file IN LISTS files)
+    get_filename_component(folder ${file} DIRECTORY)
+    string(REPLACE "/" "\\" windows_file "${file}")
+    string(REPLACE "/" "\\" windows_folder "\\${folder}")
+    if(NOT folder)
+        set(windows_folder "")
+    endif()
+    string(APPEND install "SetOutPath \"$INSTDIR${windows_folder}\"\nFile \"${STAGE}/${file}\"\n")
+    string(APPEND uninstall "Delete \"$INSTDIR\\${windows_file}\"\n")
+    while(folder)
+        list(APPEND folders "${folder}")
+        get_filename_component(folder ${folder} DIRECTORY)
+    endwhile()
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING) # a folder after the folders inside it
+foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" windows_folder "${folder}")
+    string(APPEND uninstall "RMDir \"$INSTDIR\\${windows_folder}\"\n")
+endforeach()
+file(WRITE ${OUT}/install.nsh "${install}SetOutPath \"$INSTDIR\"\n")
+file(WRITE ${OUT}/uninstall.nsh "${uninstall}")
