@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <deque>
 #include <memory>
 #include <optional>
 
@@ -21,12 +20,7 @@ public:
     {
         Dialogs dialogs{[this](const QString &prompt) {
                             seen << prompt;
-                            std::optional<QString> reply;
-                            if (!replies.empty()) {
-                                reply = replies.front();
-                                replies.pop_front();
-                            }
-                            return reply;
+                            return replies.isEmpty() ? std::nullopt : replies.takeFirst();
                         },
                         [this](const QString &message) { seen << "error: " + message; }};
         if (errors == RealErrorBox)
@@ -49,7 +43,7 @@ public:
     // A left click in the middle of the control.
     void click(const char *name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    std::deque<std::optional<QString>> replies;
+    QList<std::optional<QString>> replies;
     QStringList seen; // the prompts, and "error: " and each message
 
 private:
