@@ -85,10 +85,11 @@ QFont songFont(double points, const QScreen *screen)
 void choosePlatform()
 {
 #ifdef Q_OS_WIN
-    // Qt's FreeType engine draws 宋体's stand-ins whole, from their bitmaps at
-    // the small sizes, and measures captions as the Linux build does. The GDI
-    // engine, as Wine provides it, leaves Latin letters, digits and some
-    // punctuation in fragments and wraps the largest captions.
+    // Qt's FreeType engine draws every caption whole, the small sizes from
+    // the face's bitmaps, and measures captions as the Linux build does. The
+    // GDI engine, as Wine provides it, loses glyphs (the check box's ！) and
+    // wraps the largest captions; DirectWrite smooths the small sizes instead
+    // of using the bitmaps.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 #endif

@@ -41,9 +41,9 @@ def windows(title):
 
 def keys(window, *names):
     """Presses keys in the window once the window manager has made it the
-    active one: keys that come earlier may be lost."""
-    run("xdotool", "windowactivate", window)
-    wait_until(lambda: run("xdotool", "getactivewindow") == window, f"window {window} never became active")
+    active one, asked again until it has: keys that come earlier may be lost."""
+    wait_until(lambda: run("xdotool", "getactivewindow") == window or run("xdotool", "windowactivate", window) and False,
+               f"window {window} never became active")
     run("xdotool", "key", "--clearmodifiers", "--delay", "30", *names) is not None or fail(f"keys {names}")
 
 

@@ -48,6 +48,7 @@ def calculate(button_keys, numbers, result):
     keys(main, *button_keys)
     for number in numbers:
         reply(product, number, pump)
+    wait_until(lambda: not windows(product), "a prompt stayed open", pump)
     if system == "linux":  # a screen reader hears the new result alone
         wait_until(lambda: heard, f"no screen reader heard {result}", pump)
         heard == [result] or fail(f"a screen reader heard {heard}, not {result}")
@@ -74,7 +75,6 @@ try:
     text == "2.020305245.00000009.8174575" or fail(f"Ctrl+C copied {text!r}")
     text = copied(lambda: keys(main, "End", "ctrl+c"), pump)
     text == "9.8174575" or fail(f"Ctrl+C copied {text!r}")
-    windows(product) and fail("a dialog is left open")
 
     print("division by zero: an error box, and the window goes on")
     keys(main, "shift+Tab", "Return")
