@@ -1,29 +1,18 @@
-#include "../helpers/testwindow.h"
 #include "application.h"
 #include "errorboundary.h"
+#include "korvid.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QInputDialog>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QScreen>
-#include <QStyle>
-#include <QTest>
-#include <QWindow>
+#include <QtTest>
+#include <QtWidgets>
 #include <private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <memory>
+#include <optional>
+
+using Replies = QList<std::optional<QString>>;
+Q_DECLARE_METATYPE(Replies)
 
 namespace {
 
@@ -61,14 +50,31 @@ void differences(const QImage &with, const QImage &without, QRect &box, QSet<QRg
     }
 }
 
-} // namespace
+// How a character drawn alone in `font` falls short of the outline the face
+// gives it, when its ink is missing or spans less than most of the outline.
+QString brokenGlyph(const QFont &font, QChar c, qreal scale)
+{
+    const int em = QFontInfo(font).pixelSize();
+    QImage blank(QSize(em * 4, em * 4) * scale, QImage::Format_RGB32);
+    blank.setDevicePixelRatio(scale);
+    blank.fill(Qt::white);
+    QImage image = blank;
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(QPointF(em, em * 2), c);
+    painter.end();
+    QRect ink;
+    QSet<QRgb> colours;
+    differences(image, blank, ink, colours);
+    QPainterPath outline;
+    outline.addText(0, 0, font, c);
+    const QSizeF drawn = QSizeF(ink.size()) / scale, expected = outline.boundingRect().size();
+    if (!ink.isEmpty() && drawn.width() >= expected.width() * 0.7 - 1 && drawn.height() >= expected.height() * 0.7 - 1)
+        return {};
+    return QString::asprintf("\"%s\": %g x %g drawn of %g x %g", qPrintable(QString(c)), drawn.width(), drawn.height(),
+                             expected.width(), expected.height());
+}
 
-using Replies = QList<std::optional<QString>>;
-Q_DECLARE_METATYPE(Replies)
-
-namespace {
-
-const std::optional<QString> kCancel;
 const QString kInvalidCall = QStringLiteral("运行时错误 '5'：\n\n无效的过程调用或参数");
 const QString kOverflow = QStringLiteral("运行时错误 '6'：\n\n溢出");
 const QString kDivisionByZero = QStringLiteral("运行时错误 '11'：\n\n除数为零");
@@ -103,16 +109,12 @@ protected:
         const auto *box = qobject_cast<QMessageBox *>(dialog);
         seen << dialog->windowTitle() + QLatin1Char('|')
                     + (box ? box->text() : static_cast<QInputDialog *>(dialog)->labelText());
-        const Act act = acts_.isEmpty() ? Act() : acts_.takeFirst();
-        QMetaObject::invokeMethod(
-            dialog,
-            [dialog, act] {
-                if (act)
-                    act(dialog);
-                if (dialog->isVisible())
-                    dialog->reject();
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, dialog, [dialog, act = acts_.isEmpty() ? Act() : acts_.takeFirst()] {
+            if (act)
+                act(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
         return false;
     }
 
@@ -140,6 +142,42 @@ DialogUser::Act enter(const QString &text, Qt::Key key = Qt::Key_Return)
         QTest::keyClick(dialog->findChild<QLineEdit *>(), key);
     };
 }
+
+// A shown Korvid window whose dialogs are scripted: each prompt takes the
+// next reply (nothing, or none left, stands for 取消); prompts and error
+// messages are recorded in the order the user would have seen them. With
+// RealPrompts or RealErrorBox, the window shows its own dialog instead.
+class TestWindow : public Korvid {
+public:
+    enum Real { NoRealDialog, RealPrompts, RealErrorBox };
+
+    explicit TestWindow(Real real = NoRealDialog)
+        : Korvid({real == RealPrompts ? nullptr : decltype(Dialogs::ask)([this](const QString &prompt) {
+                      seen << prompt;
+                      return replies.isEmpty() ? std::nullopt : replies.takeFirst();
+                  }),
+                  real == RealErrorBox ? nullptr : decltype(Dialogs::report)([this](const QString &message) {
+                      seen << "error: " + message;
+                  })})
+    {
+        show();
+        if (!QTest::qWaitForWindowExposed(this))
+            qFatal("the window was never shown");
+    }
+
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        return findChild<T *>(QLatin1String(name));
+    }
+    QLineEdit *answers() const { return control<QLineEdit>("Text2"); }
+
+    // A left click in the middle of the control.
+    void click(const char *name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+
+    QList<std::optional<QString>> replies;
+    QStringList seen; // the prompts, and "error: " and each message
+};
 
 } // namespace
 
@@ -170,7 +208,7 @@ private Q_SLOTS:
 
     void opensOnItsScreen()
     {
-        Korvid *window = window_->window();
+        QWidget *window = window_->window();
         QCOMPARE(window->windowTitle(), QStringLiteral("Korvid V1.1.0 0314"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cn.qingyou.Korvid")); // the entry, on Wayland
         QVERIFY(!window->windowIcon().isNull());
@@ -182,8 +220,7 @@ private Q_SLOTS:
         // the client area at the form's place where the whole window fits, else
         // moved just enough for the frame to lie on the screen, top-left first.
         const QMap<double, QPoint> expected{{1.0, {98, 229}}, {1.25, {98, 223}}, {1.5, {98, 80}}, {2.0, {53, 1}}};
-        const double scale = window->devicePixelRatio();
-        QCOMPARE(window->geometry().topLeft(), expected.value(scale));
+        QCOMPARE(window->geometry().topLeft(), expected.value(window->devicePixelRatio()));
     }
 
     // Which control a point of the window belongs to, front to back, and the
@@ -224,80 +261,6 @@ private Q_SLOTS:
             QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).rgb(), colour.rgb());
     }
 
-    void captionsShowWhole_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("lines");
-
-        QTest::newRow("two-line button caption") << QByteArray("Command3") << 2;
-        QTest::newRow("caption with a space") << QByteArray("Command5") << 2;
-        QTest::newRow("narrow clear button") << QByteArray("Command9") << 3;
-        QTest::newRow("wide forgiving button") << QByteArray("Command6") << 1;
-        QTest::newRow("largest, bold italic caption") << QByteArray("Command16") << 1;
-        QTest::newRow("two-line label") << QByteArray("Label10") << 2;
-        QTest::newRow("long two-line label") << QByteArray("Label9") << 2;
-        QTest::newRow("label that just fits") << QByteArray("Label4") << 1;
-        QTest::newRow("long label on one line") << QByteArray("Label7") << 1;
-        QTest::newRow("version and date") << QByteArray("Label8") << 1;
-    }
-
-    // Lines of text a caption shows, counted from its ink in ems. 宋体's small
-    // sizes are drawn from its hand-made bitmaps, crisp, as on the Chinese
-    // desktop: 9 pt at 12 and 15 px; from 18 px on there are none, and text is
-    // smooth rather than jagged.
-    void captionsShowWhole()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(int, lines);
-        QWidget *widget = control(name.constData());
-        const Ink ink = inkOf(widget);
-        QCOMPARE(qRound(ink.box.height() / (QFontInfo(widget->font()).pixelSize() * ink.with.devicePixelRatio())),
-                 lines);
-
-        const bool bitmapSize = widget->font().pointSizeF() == 9 && ink.with.devicePixelRatio() < 1.4;
-        QCOMPARE(ink.colours.size() == 1, bitmapSize); // one colour of ink: crisp
-    }
-
-    // Every character of every caption is drawn whole by the face the form
-    // uses: its ink, drawn alone, spans most of the outline the face gives it.
-    void everyGlyphDrawnWhole()
-    {
-        auto *box = window_->control<QCheckBox>("Check1");
-        QList<QPair<QWidget *, QString>> captions{{box, "支持（谢谢支持！）"}, {box, "支持（好气啊，取消不了了吧！）"}};
-        for (QWidget *widget : window_->window()->findChildren<QWidget *>())
-            captions.append({widget, widget->width() > 1 ? caption(widget) : QString()}); // hairlines show none
-        const qreal scale = window_->window()->devicePixelRatio();
-        for (const auto &[widget, text] : captions) {
-            const int em = QFontInfo(widget->font()).pixelSize();
-            QImage blank(QSize(em * 4, em * 4) * scale, QImage::Format_RGB32);
-            blank.setDevicePixelRatio(scale);
-            blank.fill(Qt::white);
-            for (const QChar c : text) {
-                if (c.isSpace())
-                    continue;
-                QImage image = blank;
-                QPainter painter(&image);
-                painter.setFont(widget->font());
-                painter.drawText(QPointF(em, em * 2), c);
-                painter.end();
-                QRect ink;
-                QSet<QRgb> colours;
-                differences(image, blank, ink, colours);
-                QPainterPath outline;
-                outline.addText(0, 0, widget->font(), c);
-                const QSizeF drawn = QSizeF(ink.size()) / scale, expected = outline.boundingRect().size();
-                QVERIFY2(!ink.isEmpty() && drawn.width() >= expected.width() * 0.7 - 1
-                             && drawn.height() >= expected.height() * 0.7 - 1,
-                         qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 drawn of %5 x %6")
-                                        .arg(widget->objectName(), c)
-                                        .arg(drawn.width())
-                                        .arg(drawn.height())
-                                        .arg(expected.width())
-                                        .arg(expected.height())));
-            }
-        }
-    }
-
     void followsItsScreen_data()
     {
         QTest::addColumn<bool>("rescaled");
@@ -311,7 +274,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, rescaled);
         const QList<QScreen *> screens = QGuiApplication::screens();
-        QScreen *screen = screens.first();
+        if (!rescaled && screens.size() < 2)
+            QSKIP("one screen only");
+        QScreen *screen = screens[rescaled ? 0 : 1];
         const auto rescale = [screen](qreal factor) {
             QHighDpiScaling::setScreenFactor(screen, factor);
             // as a platform tells of it
@@ -319,18 +284,11 @@ private Q_SLOTS:
                                                                          screen->handle()->logicalDpi().second);
             QWindowSystemInterface::flushWindowSystemEvents();
         };
-        const auto restore = qScopeGuard([&] {
-            if (rescaled)
-                rescale(1);
-        });
-        if (rescaled) {
+        const auto restore = qScopeGuard([&] { rescale(1); });
+        if (rescaled)
             rescale(2);
-        } else {
-            if (screens.size() < 2)
-                QSKIP("one screen only");
-            screen = screens[1];
+        else
             window_->window()->windowHandle()->setScreen(screen);
-        }
         const QImage moved = window_->window()->grab().toImage();
         Korvid opened;
         opened.move(screen->geometry().topLeft() + QPoint(8, 8));
@@ -343,7 +301,7 @@ private Q_SLOTS:
         QVERIFY(moved == opened.grab(window_->window()->rect()).toImage());
     }
 
-    void readableAndNamed_data()
+    void everyCaption_data()
     {
         QTest::addColumn<QPalette>("palette");
         QTest::newRow("light") << QApplication::style()->standardPalette();
@@ -357,13 +315,18 @@ private Q_SLOTS:
         QTest::newRow("dark") << dark;
     }
 
-    // Under every palette each text reads well on the surface under it as
-    // painted: WCAG AA, at least 4.5:1, between the ink's most distinct colour
-    // and what is there without it. Screen readers read each control by the
-    // caption it shows, or by the name the form gives a control without one;
-    // decorations say nothing. (What they hear of each result the end-to-end
-    // test listens to.)
-    void readableAndNamed()
+    // Every caption as it shows under every palette. Each character is drawn
+    // whole by the face the form uses. Captions that wrap, or only just fit,
+    // show as many lines as the form gives them, counted from their ink in
+    // ems; 宋体's small sizes are drawn from its hand-made bitmaps, crisp, as
+    // on the Chinese desktop: 9 pt at 12 and 15 px; from 18 px on there are
+    // none, and text is smooth rather than jagged. Each text reads well on
+    // the surface under it as painted: WCAG AA, at least 4.5:1, between the
+    // ink's most distinct colour and what is there without it. Screen readers
+    // read each control by the caption it shows, or by the name the form
+    // gives a control without one; decorations say nothing. (What they hear
+    // of each result the end-to-end test listens to.)
+    void everyCaption()
     {
         QFETCH(QPalette, palette);
         const auto restore = qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
@@ -371,6 +334,12 @@ private Q_SLOTS:
         window_ = std::make_unique<TestWindow>();
         window_->answers()->setText(QStringLiteral("45.0000000"));
         window_->click("Check1");
+        const QString tease = QStringLiteral("好气啊，取消不了吧"); // the check box's other caption
+        const QMap<QString, int> lines{{"Command3", 2}, {"Command5", 2}, // the second one at a space
+                                       {"Command9", 3}, // the narrow clear button
+                                       {"Command6", 1}, {"Command16", 1}, // wide, and the largest, bold italic
+                                       {"Label10", 2},  {"Label9", 2},    {"Label4", 1},
+                                       {"Label7", 1},   {"Label8", 1}}; // version and date
 
         for (QWidget *widget : window_->window()->findChildren<QWidget *>()) {
             const QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
@@ -382,9 +351,21 @@ private Q_SLOTS:
                 QCOMPARE(name, caption(widget));
             else
                 QVERIFY2(name.isEmpty() && node->state().invisible, qPrintable(widget->objectName() + ": " + name));
-
             if (ink.box.isEmpty())
                 continue;
+
+            const qreal scale = ink.with.devicePixelRatio();
+            for (const QChar c : caption(widget) + (qobject_cast<QCheckBox *>(widget) ? tease : QString())) {
+                const QString broken = c.isSpace() ? QString() : brokenGlyph(widget->font(), c, scale);
+                QVERIFY2(broken.isEmpty(), qPrintable(widget->objectName() + ": " + broken));
+            }
+            if (lines.contains(widget->objectName())) {
+                const int shown = qRound(ink.box.height() / (QFontInfo(widget->font()).pixelSize() * scale));
+                const bool crisp = ink.colours.size() == 1,
+                           bitmapSize = widget->font().pointSizeF() == 9 && scale < 1.4;
+                QVERIFY2(shown == lines[widget->objectName()] && crisp == bitmapSize,
+                         qPrintable(widget->objectName() + QString::asprintf(": %d lines, crisp %d", shown, crisp)));
+            }
             double best = 1;
             for (const QRgb colour : ink.colours)
                 best = std::max(best, contrast(colour, ink.surface));
@@ -434,33 +415,6 @@ private Q_SLOTS:
                  "the closing bracket lies under Text1");
     }
 
-    // Only the clear button changes the answer box, and empties it: the copy
-    // shortcut then copies nothing, not the result that is gone.
-    void clearAndPlaceholders()
-    {
-        window_->replies = {"9.8", "20"};
-        window_->click("Command1");
-        QTest::keyClicks(window_->answers(), QStringLiteral("9")); // it only shows answers
-        QTest::keyClicks(control("Text1"), QStringLiteral("x"));
-        for (const char *name :
-             {"Command3", "Command4", "Command5", "Command6", "Command7", "Command10", "Command11", "Command12",
-              "Command13", "Command14", "Command15", "Command16", "Label6", "Frame2", "Image1", "Label1", "Text1"})
-            window_->click(name);
-        QCOMPARE(window_->seen.size(), 2); // the two prompts; no dialog since
-        QCOMPARE(window_->answers()->text(), QStringLiteral("2.0203052"));
-        QCOMPARE(caption(control("Check1")), QStringLiteral("是否支持作者"));
-
-        window_->click("Command9");
-        QCOMPARE(window_->answers()->text(), QString());
-        QCOMPARE(caption(control("Text1")), QStringLiteral("吐槽框（虽然作者看不到）x"));
-        if (QGuiApplication::platformName() == QLatin1String("wayland"))
-            QSKIP("a Wayland clipboard belongs to a seat, and a headless compositor has none");
-        QApplication::clipboard()->setText(QStringLiteral("sentinel"));
-        QTest::keyClick(window_->answers(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sentinel"));
-        QApplication::clipboard()->clear();
-    }
-
     void click_data()
     {
         QTest::addColumn<QByteArray>("button");
@@ -470,10 +424,8 @@ private Q_SLOTS:
         row("empty reply is 0", "Command2", {"10", ""}, "0.0000000");
         row("full-width replies", "Command1", {"　９．８", "２０"}, "2.0203052");
         row("reply beyond double range stops at once", "Command2", {"1e400"}, kOverflow);
-        row("a reply longer than a line edit holds", "Command2",
-            {"10", "3" + QString(40000, QLatin1Char('0')) + "e-40000"}, "45.0000000");
-        row("cancel the first", "Command1", {kCancel}, {});
-        row("cancel the third", "Command8", {"1", "1", kCancel}, {});
+        row("cancel the first", "Command1", {std::nullopt}, {});
+        row("cancel the third", "Command8", {"1", "1", std::nullopt}, {});
         row("time: height is a float", "Command1", {"14.5", "742.76"}, "10.1217422");
         row("time: both negative", "Command1", {"-10", "-5"}, "1.0000000");
         row("time: no g, no height", "Command1", {"0", "0"}, kOverflow);
@@ -523,24 +475,39 @@ private Q_SLOTS:
         QCOMPARE(window_->answers()->text(), QStringLiteral("1.0000000") + (failed ? QString() : outcome));
     }
 
-    // Each button's prompts in order; results follow each other until the clear
-    // button empties the box, however much it holds.
+    // Results follow each other, each after its button's prompts, however
+    // much the box holds; no other control writes there or asks anything.
+    // The clear button empties it: the copy shortcut then copies nothing, not
+    // the result that is gone, and the next result starts the box afresh.
     void resultsRunOnUntilCleared()
     {
         const QString held(100000, QLatin1Char('7'));
         window_->answers()->setText(held);
+        QTest::keyClicks(window_->answers(), QStringLiteral("9")); // it only shows answers
+        QTest::keyClicks(control("Text1"), QStringLiteral("x"));
         window_->replies = {"10", "5", "10", "3", "6371000", "5.972e24", "1"};
-        window_->click("Command1");
-        window_->click("Command2");
-        window_->click("Command8");
+        for (const char *name :
+             {"Command1",  "Command3",  "Command4",  "Command5",  "Command6",  "Command7",  "Command2",
+              "Command10", "Command11", "Command12", "Command13", "Command14", "Command15", "Command16",
+              "Label6",    "Frame2",    "Image1",    "Label1",    "Text1",     "Command8"})
+            window_->click(name);
         QCOMPARE(window_->answers()->text(), held + QStringLiteral("1.000000045.00000009.8174575"));
         QCOMPARE(window_->seen,
                  QStringList({"重力加速度为(单位m/s^2)：", "平抛运动的高度为(单位t)：", "重力加速度为(单位m/s^2)：",
                               "平抛运动时间为(单位t)：", "两天体（或物体）间的距离为(单位m)：",
                               "中心天体（或物体）的质量为(单位kg)：", "围绕天体（或物体）的质量为(单位kg)："}));
+        QCOMPARE(caption(control("Check1")), QStringLiteral("是否支持作者"));
 
         window_->click("Command9");
         QCOMPARE(window_->answers()->text(), QString());
+        QCOMPARE(caption(control("Text1")), QStringLiteral("吐槽框（虽然作者看不到）x"));
+        // A Wayland clipboard belongs to a seat, and a headless compositor has none.
+        if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+            QApplication::clipboard()->setText(QStringLiteral("sentinel"));
+            QTest::keyClick(window_->answers(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("sentinel"));
+            QApplication::clipboard()->clear();
+        }
         window_->replies = {"-10", "3"};
         window_->click("Command2");
         QCOMPARE(window_->answers()->text(), QStringLiteral("-45.0000000"));
@@ -563,20 +530,16 @@ private Q_SLOTS:
     // second prompt.
     void realDialogs()
     {
-        QStringList reported;
-        Korvid asking(Dialogs{{}, [&reported](const QString &message) { reported << message; }});
-        asking.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&asking));
-        auto *answers = asking.findChild<QLineEdit *>(QStringLiteral("Text2"));
+        TestWindow asking(TestWindow::RealPrompts);
         const QString reply = QStringLiteral("3") + QString(40000, QLatin1Char('0')) + QStringLiteral("e-40000");
         for (const DialogUser::Act &second : {enter(reply), press(QStringLiteral("取消")), enter({}, Qt::Key_Escape),
                                               DialogUser::Act(&QDialog::close)}) {
             DialogUser user({enter(QStringLiteral("10")), second});
-            QTest::mouseClick(asking.findChild<QWidget *>(QStringLiteral("Command2")), Qt::LeftButton);
+            asking.click("Command2");
             QCOMPARE(user.seen, QStringList({"Korvid|重力加速度为(单位m/s^2)：", "Korvid|平抛运动时间为(单位t)："}));
-            QCOMPARE(answers->text(), QStringLiteral("45.0000000"));
+            QCOMPARE(asking.answers()->text(), QStringLiteral("45.0000000"));
         }
-        QCOMPARE(reported, QStringList());
+        QCOMPARE(asking.seen, QStringList()); // no error
 
         TestWindow reporting(TestWindow::RealErrorBox);
         reporting.replies = {"0", "0"};
