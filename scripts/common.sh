@@ -64,13 +64,20 @@ start_desktop() { # [WIDTHxHEIGHT]
     start_xvfb "$@" || return 1
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
-    local _
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
-    done
+    wait_for 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" && return 0
     say "The window manager did not start."
     return 1
+}
+
+# Runs COMMAND until it succeeds, every 50 ms for up to SECONDS (whole
+# seconds, so perhaps one more).
+wait_for() { # SECONDS COMMAND...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -le "$deadline" ] || return 1
+        sleep 0.05
+    done
 }
 
 stop_desktop() {

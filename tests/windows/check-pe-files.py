@@ -24,8 +24,6 @@ for name, path in sorted(shipped.items()):
     pe = pefile.PE(path, fast_load=True)
     pe.parse_data_directories([pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"]])
     imports = [entry.dll.decode().lower() for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])]
-    if name == "korvid.exe":
-        print("korvid.exe imports", " ".join(imports))
     failures += [f"{os.path.relpath(path, folder)} imports {dll}, neither shipped nor Windows' own" for dll in imports
                  if dll not in shipped and dll[:-4] not in SYSTEM and not dll.startswith("api-ms-win-")]
 
