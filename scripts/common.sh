@@ -69,13 +69,13 @@ start_desktop() { # [WIDTHxHEIGHT]
     return 1
 }
 
-# Runs COMMAND until it succeeds, every 50 ms for up to SECONDS (whole
-# seconds, so perhaps one more).
+# Runs COMMAND until it succeeds, every 50 ms for up to SECONDS (counted in
+# the shell's whole seconds, so at least one fewer).
 wait_for() { # SECONDS COMMAND...
     local deadline=$((SECONDS + $1))
     shift
     until "$@"; do
-        [ "$SECONDS" -le "$deadline" ] || return 1
+        [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.05
     done
 }

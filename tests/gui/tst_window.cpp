@@ -334,7 +334,8 @@ private Q_SLOTS:
         window_ = std::make_unique<TestWindow>();
         window_->answers()->setText(QStringLiteral("45.0000000"));
         window_->click("Check1");
-        const QString tease = QStringLiteral("好气啊，取消不了吧"); // the check box's other caption
+        // what the check box's other caption has that the one it shows lacks
+        const QString tease = QStringLiteral("好气啊，取消不了吧");
         const QMap<QString, int> lines{{"Command3", 2}, {"Command5", 2}, // the second one at a space
                                        {"Command9", 3}, // the narrow clear button
                                        {"Command6", 1}, {"Command16", 1}, // wide, and the largest, bold italic
