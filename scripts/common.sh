@@ -59,6 +59,16 @@ start_xvfb() { # [WIDTHxHEIGHT]
     export DISPLAY=":$number"
 }
 
+# Writes a picture of the window titled TITLE, once it shows on DISPLAY, to
+# PNG, with GRAB (the build's korvid-grab).
+grab_window() { # GRAB PNG TITLE
+    local window
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$" | head -n 1)
+    [ -n "$window" ] || { say "The window titled $3 did not appear."; return 1; }
+    sleep 1 # the first paint follows the mapping
+    "$1" "$window" "$2" 2>/dev/null
+}
+
 # start_xvfb, then a real window manager on it, waited for; sets WM_PID.
 start_desktop() { # [WIDTHxHEIGHT]
     start_xvfb "$@" || return 1
