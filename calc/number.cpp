@@ -49,12 +49,13 @@ private:
             case 0x8B: return {'+', 3};
             case 0x8D: return {'-', 3};
             case 0x8E: return {'.', 3};
+            case 0xA4: return {'D', 3};
             case 0xA5: return {'E', 3};
             default: break;
             }
         }
-        if (b0 == 0xEF && b1 == 0xBD && b2 == 0x85) // U+FF45 full-width e
-            return {'e', 3};
+        if (b0 == 0xEF && b1 == 0xBD && (b2 == 0x84 || b2 == 0x85)) // U+FF44, U+FF45: full-width d and e
+            return {static_cast<char>('d' + (b2 - 0x84)), 3};
         return {'\0', 1};
     }
 

@@ -40,10 +40,11 @@ private Q_SLOTS:
         QTest::newRow("exponent") << QByteArray("1.5E3x") << 1500.0 << 0;
         QTest::newRow("D exponent") << QByteArray("2D-1") << 0.2 << 0;
         QTest::newRow("signed marker without digits") << QByteArray("1e+") << 1.0 << 0;
-        QTest::newRow("full-width digits and point") << QByteArray("１２．５") << 12.5 << 0;
-        QTest::newRow("full-width minus") << QByteArray("－３") << -3.0 << 0;
+        QTest::newRow("full-width minus, digits and point") << QByteArray("－１２．５") << -12.5 << 0;
         QTest::newRow("full-width plus and e") << QByteArray("＋２ｅ３") << 2000.0 << 0;
         QTest::newRow("full-width E and minus") << QByteArray("２Ｅ－２") << 0.02 << 0;
+        QTest::newRow("full-width D") << QByteArray("２Ｄ３") << 2000.0 << 0;
+        QTest::newRow("full-width d") << QByteArray("５ｄ－１") << 0.5 << 0;
         QTest::newRow("nearest double") << QByteArray("0.1") << 0.1 << 0;
         QTest::newRow("tie rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0 << 0;
         QTest::newRow("leading zeros") << QByteArray("000000000000000000000001") << 1.0 << 0;
