@@ -1,18 +1,13 @@
 #pragma once
 
 class QApplication;
-class QFont;
-class QScreen;
 
-// What the program chooses before Qt starts: on Windows, the engine that
-// draws its captions. Whoever names a platform, as tests do, keeps theirs.
-void choosePlatform();
+// What the program settles before Qt starts. On Windows: Qt's plugins come
+// from the program's own folder alone, whatever another program has put in
+// the environment; and a mark that the program runs, which its installer
+// and uninstaller look for, is held until it ends.
+void beforeQtStarts();
 
 // What the program sets up once before the window is built: its name, the
 // Song face every caption is drawn in, and Qt's own Chinese texts.
 void prepareApplication(QApplication &app);
-
-// "宋体" at `points`, drawn as it is on the Chinese desktop: sizes that come
-// to the face's embedded bitmaps on `screen` from those bitmaps, all others
-// as antialiased outlines.
-QFont songFont(double points, const QScreen *screen);

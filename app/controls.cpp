@@ -1,34 +1,58 @@
 #include "controls.h"
 
+#include "accessibility.h"
+#include "checkbox.h"
+#include "frame.h"
 #include "layout.h"
 #include "pictures.h"
-#include "widgets.h"
+#include "shape.h"
+#include "textbox.h"
+#include "wrapbutton.h"
+#include "wraplabel.h"
 
-#include <QApplication>
 #include <QLabel>
 
 namespace {
 
-// A colour as the form stores it: &H00BBGGRR&, or with the top bit set the
-// index of a system colour, taken from `system`.
-QColor formColour(std::uint32_t value, const QPalette &system)
+constexpr std::uint32_t kSystemColour = 0x80000000u;
+
+// A colour as the form stores it: &H00BBGGRR&. With the top bit set it is
+// not a colour but the index of a system colour, which is the desktop's
+// palette role and changes with its theme.
+QColor fixedColour(std::uint32_t value)
 {
-    if (value & 0x80000000u) {
-        switch (value & 0xFFu) {
-        case 5: return system.color(QPalette::Base); // window background
-        case 8: return system.color(QPalette::Text); // window text
-        case 15: return system.color(QPalette::Button); // button face
-        case 18: return system.color(QPalette::ButtonText);
-        default: return system.color(QPalette::Window);
-        }
-    }
     const auto channel = [value](int shift) { return static_cast<int>((value >> shift) & 0xFFu); };
     return {channel(0), channel(8), channel(16)};
 }
 
+QPalette::ColorRole systemRole(std::uint32_t value)
+{
+    switch (value & 0xFFu) {
+    case 5: return QPalette::Base; // window background
+    case 8: return QPalette::Text; // window text
+    case 15: return QPalette::Button; // button face
+    case 18: return QPalette::ButtonText;
+    default: return QPalette::Window;
+    }
+}
+
 QColor optionalColour(const std::optional<std::uint32_t> &value)
 {
-    return value ? formColour(*value, QApplication::palette()) : QColor();
+    return value ? fixedColour(*value) : QColor();
+}
+
+// Paints `widget` with a colour of the form: a fixed one in its palette, a
+// system one by its role, so that it follows the desktop's theme while the
+// window is open.
+void colour(QWidget &widget, std::uint32_t value, bool background)
+{
+    if (value & kSystemColour) {
+        background ? widget.setBackgroundRole(systemRole(value)) : widget.setForegroundRole(systemRole(value));
+        return;
+    }
+    QPalette palette = widget.palette();
+    palette.setColor(background ? widget.backgroundRole() : widget.foregroundRole(), fixedColour(value));
+    widget.setPalette(palette);
 }
 
 QWidget *createTextBox(const layout::Control &row, QWidget *container)
@@ -44,16 +68,12 @@ QWidget *createLabel(const layout::Control &row, QWidget *container)
     auto *label = new WrapLabel(QString::fromUtf8(row.text), container);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (row.more.back || row.more.fore) {
-        QPalette palette = label->palette();
-        if (row.more.back) {
-            palette.setColor(QPalette::Window, optionalColour(row.more.back));
-            label->setAutoFillBackground(true);
-        }
-        if (row.more.fore)
-            palette.setColor(QPalette::WindowText, optionalColour(row.more.fore));
-        label->setPalette(palette);
+    if (row.more.back) {
+        colour(*label, *row.more.back, true);
+        label->setAutoFillBackground(true);
     }
+    if (row.more.fore)
+        colour(*label, *row.more.fore, false);
     return label;
 }
 

@@ -1,8 +1,10 @@
 #include "dialogs.h"
 
+#include "fonts.h"
 #include "metadata.h"
-#include "widgets.h"
+#include "textbox.h"
 
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,6 +14,13 @@ namespace {
 const QString kTitle = QStringLiteral(KORVID_PRODUCT_NAME);
 const QString kOk = QStringLiteral("确定");
 
+// The form's face, as it fits the screen the dialog opens on, over its
+// parent: bitmaps only where that screen's density has their sizes.
+void speakAsTheForm(QDialog &dialog, const QWidget *parent)
+{
+    dialog.setFont(formFont(layout::kDefaultFont, parent ? parent->screen() : QGuiApplication::primaryScreen()));
+}
+
 std::optional<QString> askInDialog(QWidget *parent, const QString &prompt)
 {
     QInputDialog dialog(parent);
@@ -20,6 +29,7 @@ std::optional<QString> askInDialog(QWidget *parent, const QString &prompt)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(kOk);
     dialog.setCancelButtonText(QStringLiteral("取消"));
+    speakAsTheForm(dialog, parent);
     if (auto *field = dialog.findChild<QLineEdit *>())
         takeWholeText(*field);
     if (dialog.exec() != QDialog::Accepted)
@@ -31,6 +41,7 @@ void reportInBox(QWidget *parent, const QString &message)
 {
     QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::NoButton, parent);
     box.addButton(kOk, QMessageBox::AcceptRole);
+    speakAsTheForm(box, parent);
     box.exec();
 }
 

@@ -43,8 +43,15 @@ void runGuarded(const std::function<void()> &handler, const std::function<void(c
     } catch (...) {
         failure = calc::ErrorCode::Internal;
     }
+    if (!failure)
+        return;
     // Reported after the handler has unwound, so no exception is alive while
     // a message box runs its own event loop.
-    if (failure)
+    try {
         report(errorMessage(*failure));
+    } catch (...) {
+        // The message could not be shown either (memory ran out while the
+        // box was built, say): the click ends here all the same, and the
+        // window goes on.
+    }
 }

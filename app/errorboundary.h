@@ -10,5 +10,6 @@ struct PromptCancelled {};
 
 // Runs the handler of one click. Whatever the handler throws, of any type,
 // ends that click only: its message goes to `report`, and the program goes
-// on. Nothing is thrown past this point into Qt's event loop.
+// on. Nothing is thrown past this point into Qt's event loop, not even by
+// `report` itself.
 void runGuarded(const std::function<void()> &handler, const std::function<void(const QString &)> &report);

@@ -18,16 +18,10 @@ public:
     // leaves out is a modal dialog over this window.
     explicit Korvid(Dialogs dialogs = {}, QWidget *parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void wire(const BuiltControl &control);
     void onClick(QWidget *control, const std::function<void()> &handler);
-    void followScreen(QScreen *screen);
-    void applyFonts();
-    void keepOnScreen();
+    void applyFonts(const QScreen &screen);
 
     // Click handlers: each is one whole click, run inside the error boundary.
     // A calculation asks for its numbers, computes with the core and appends.
@@ -42,8 +36,4 @@ private:
     Dialogs dialogs_;
     std::vector<BuiltControl> controls_;
     TextBox *answers_ = nullptr;
-    bool shown_ = false;
-    double fontDensity_ = 0; // the screen's dots per inch the fonts were chosen for
-    QMargins placedWithFrame_; // the frame the window was last kept on its screen with
-    QMetaObject::Connection densityFollowed_; // of the screen the window is on
 };

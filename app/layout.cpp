@@ -115,6 +115,19 @@ constexpr bool rolesFitTheirControls()
 }
 static_assert(rolesFitTheirControls(), "a role on a control of another kind, or not exactly one answer box");
 
+// A system colour follows the desktop's theme; labels take it by its role,
+// where frames and shapes paint the form's fixed colours.
+constexpr bool systemColoursOnLabels()
+{
+    for (const Control &row : kForm) {
+        const bool system = (row.more.back.value_or(0) | row.more.fore.value_or(0)) & 0x80000000u;
+        if (system && row.kind != Kind::Label)
+            return false;
+    }
+    return true;
+}
+static_assert(systemColoursOnLabels(), "a system colour on a control other than a label");
+
 } // namespace
 
 const Window kWindow{KORVID_WINDOW_TITLE, 1470, 3435, 13590, 9585, "icon"};

@@ -22,11 +22,14 @@ struct Font {
     bool underline = false;
 };
 
+// The form's own font, and its dialogs': "宋体" 9 pt.
+constexpr Font kDefaultFont{9, 400};
+
 // What only some controls have, named where a row sets it.
 struct Details {
     std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
     std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
-    std::optional<Font> font = {}; // unset: the default "宋体" 9 pt
+    std::optional<Font> font = {}; // unset: kDefaultFont
     const char *picture = nullptr; // an image's picture, by its name in pictures.h
     bool readOnly = false; // text boxes
     const char *accessibleName = nullptr; // for screen readers, where no caption names the control

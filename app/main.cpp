@@ -5,7 +5,7 @@
 
 int main(int argc, char *argv[])
 {
-    choosePlatform();
+    beforeQtStarts();
     QApplication app(argc, argv);
     prepareApplication(app);
 
