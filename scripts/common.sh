@@ -6,6 +6,9 @@ KORVID_BUILD="$KORVID_ROOT/build/release"
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 
+# Ends a test with what failed.
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
 # Installs the packages of the named sections of scripts/debian-packages
 # (default: linux) that are not installed yet.
 ensure_packages() { # [SECTION...]
@@ -50,7 +53,7 @@ start_xvfb() { # [WIDTHxHEIGHT]
     Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$fifo" 2>/dev/null &
     XVFB_PID=$!
     local number
-    if ! read -r -t 20 number <"$fifo"; then
+    if ! read -r -t 10 number <"$fifo"; then
         rm -f "$fifo"
         say "The virtual X server did not start."
         return 1
@@ -59,20 +62,25 @@ start_xvfb() { # [WIDTHxHEIGHT]
     export DISPLAY=":$number"
 }
 
-# Writes a picture of the window titled TITLE, once it shows on DISPLAY, to
-# PNG, with GRAB (the build's korvid-grab).
+# Writes a picture of the window titled TITLE to PNG, with GRAB (the
+# build's korvid-grab), once it shows on DISPLAY and is painted: two grabs in
+# a row alike. Waits up to ten seconds.
 grab_window() { # GRAB PNG TITLE
-    local window
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$" | head -n 1)
+    local window deadline=$((SECONDS + 10))
+    window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$" | head -n 1)
     [ -n "$window" ] || { say "The window titled $3 did not appear."; return 1; }
-    sleep 1 # the first paint follows the mapping
-    "$1" "$window" "$2" 2>/dev/null
+    until "$1" "$window" "$2.next" 2>/dev/null && cmp -s "$2.next" "$2"; do
+        [ "$SECONDS" -lt "$deadline" ] || { say "The window titled $3 was never painted the same twice."; return 1; }
+        [ ! -f "$2.next" ] || mv "$2.next" "$2"
+    done
+    rm -f "$2.next"
 }
 
 # start_xvfb, then a real window manager on it, waited for; sets WM_PID.
-start_desktop() { # [WIDTHxHEIGHT]
-    start_xvfb "$@" || return 1
-    openbox --sm-disable >/dev/null 2>&1 &
+# An openbox configuration may keep part of the screen free, as a taskbar does.
+start_desktop() { # [WIDTHxHEIGHT [OPENBOX-CONFIGURATION]]
+    start_xvfb "${1:-}" || return 1
+    openbox --sm-disable ${2:+--config-file "$2"} >/dev/null 2>&1 &
     WM_PID=$!
     wait_for 10 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'" && return 0
     say "The window manager did not start."

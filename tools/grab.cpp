@@ -1,11 +1,27 @@
 // Saves what an X window shows as a PNG: used to picture Korvid under a
-// virtual X server, where there is no one to look at the screen.
+// virtual X server, where there is no one to look at the screen. A window
+// of one colour only has not been painted yet, and is not saved.
 //   korvid-grab WINDOW-ID FILE.png
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
+
+namespace {
+
+bool painted(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,9 +37,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s: no such window or no screen\n", argv[0]);
         return 1;
     }
-    const QPixmap shot = screen->grabWindow(window);
-    if (shot.isNull() || !shot.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
-        std::fprintf(stderr, "%s: could not grab window %s\n", argv[0], argv[1]);
+    const QImage shot = screen->grabWindow(window).toImage();
+    if (!painted(shot) || !shot.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "%s: could not grab window %s, or nothing is painted there yet\n", argv[0], argv[1]);
         return 1;
     }
     return 0;

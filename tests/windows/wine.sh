@@ -1,10 +1,41 @@
 # Wine as the Windows tests use it; sourced. 64-bit only, in the prefix
 # WINEPREFIX names; no Mono or Gecko to offer, no menu entries written for
-# the desktop of the machine the tests run on, and no log of its own.
+# the desktop of the machine the tests run on, and no log of its own. No
+# face of this machine's fontconfig is seen: a prefix has the faces a
+# Windows has, installed by set_faces.
 # shellcheck shell=bash
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 : "${WINEPREFIX:?the Windows tests run in a Wine prefix of their own}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/no-faces.conf
+export FONTCONFIG_FILE
 # Qt logs to the debugger unless its output is a console; tests log to ours.
 export WINEQT_FORCE_STDERR_LOGGING=1
-fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits, ten seconds at most, for every process of the prefix to end.
+wine_settled() {
+    timeout 10 wineserver -w || fail "Wine's processes did not end within ten seconds"
+}
+
+# Sets registry values of the prefix, as a .reg file's lines give them.
+registry() { # [KEY] "NAME"=VALUE...
+    printf 'REGEDIT4\n\n%s\n' "$@" >"$WINEPREFIX/drive_c/settings.reg"
+    wine regedit /S 'C:\settings.reg'
+    wine_settled
+}
+
+# The prefix's faces, from FACES-DIR (windows-faces.py), in Windows' font
+# folder and registered as Windows registers them: SimSun and NSimSun, or
+# only Microsoft YaHei, as on a Windows without 宋体.
+set_faces() { # FACES-DIR simsun|yahei
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts simsun='"SimSun & NSimSun (TrueType)"'
+    local yahei='"Microsoft YaHei & Microsoft YaHei UI (TrueType)"'
+    rm -f "$fonts/simsun.ttc" "$fonts/msyh.ttc"
+    if [ "$2" = simsun ]; then
+        cp "$1/simsun.ttc" "$fonts/"
+        registry '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' "$simsun=\"simsun.ttc\"" "$yahei=-"
+    else
+        cp "$1/msyh.ttc" "$fonts/"
+        registry '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' "$simsun=-" "$yahei=\"msyh.ttc\""
+    fi
+}
