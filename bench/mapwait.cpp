@@ -56,6 +56,11 @@ int main(int argc, char *argv[])
         execvp(argv[2], argv + 2);
         std::_Exit(127);
     }
+    if (child < 0) { // no child: nothing to wait for, and nothing to stop
+        std::perror("fork");
+        xcb_disconnect(connection);
+        return 1;
+    }
 
     pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
     bool mapped = false;
@@ -83,6 +88,8 @@ int main(int argc, char *argv[])
     } else {
         std::fprintf(stderr, "%s: %s mapped no window within 10 s\n", argv[0], argv[2]);
     }
+    // `child` is a process of ours, never 0 or -1, which would signal a
+    // whole process group or every process the user owns.
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(connection);
