@@ -17,6 +17,10 @@ else()
     set(KORVID_SHORT_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
 endif()
 
+# "© 2017 青柚工作室", the Windows files' copyright line.
+string(SUBSTRING "${KORVID_RELEASE_DATE}" 0 4 KORVID_RELEASE_YEAR)
+set(KORVID_COPYRIGHT "© ${KORVID_RELEASE_YEAR} ${KORVID_MAKER}")
+
 # "2017.4.22", as the window shows the date.
 string(REGEX REPLACE "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" "\\1.\\2.\\3" KORVID_RELEASE_DATE_DOTTED "${KORVID_RELEASE_DATE}")
 

@@ -36,6 +36,13 @@ ensure_packages() { # [SECTION...]
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The SHA-256 of every file in a tree, by path, sorted: of the Qt source
+# Qt for Windows is built from, to be checked against the source archive
+# unpacked again.
+source_digests() { # DIR
+    (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
+}
+
 # Configures and builds in Release; arguments name the targets (default: all).
 build_release() {
     say "Building (Release) in $KORVID_BUILD"

@@ -1,8 +1,10 @@
-// Draws Korvid's icon (48 × 48 for the window and the Windows executable,
-// 256 × 256 for desktops) and the author's portrait. The pictures are
-// committed; run this again after changing a drawing:
+// Draws Korvid's icon (48 × 48 for the window, 256 × 256 for desktops, and
+// every size Windows shows an executable at, with transparent corners) and
+// the author's portrait. The pictures are committed; run this again after
+// changing a drawing:
 //   cmake --build --preset release --target korvid-art
 //   build/release/tools/korvid-art resources
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,12 +19,12 @@
 
 namespace {
 
-// Opaque, drawn on a 48-unit grid: a planet with a moon on its orbit, for a
-// physics calculator.
-QImage drawIcon(int size)
+// Drawn on a 48-unit grid: a planet with a moon on its orbit, for a physics
+// calculator. Opaque, or with transparent corners.
+QImage drawIcon(int size, bool opaque = true)
 {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(QColor(0xF0, 0xF0, 0xF0));
+    QImage image(size, size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(opaque ? QColor(0xF0, 0xF0, 0xF0) : QColor(Qt::transparent));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 48.0, size / 48.0);
@@ -112,49 +114,48 @@ void put(QByteArray &out, T value) // little-endian
         out.append(static_cast<char>((static_cast<std::uint64_t>(value) >> (8 * i)) & 0xFF));
 }
 
-// A one-image .ico holding a 24-bit bitmap, as Windows executables carry
-// their icon (Qt's own writer only writes 32-bit ones).
-bool saveIco24(const QImage &icon, const QString &path)
+// An .ico with an image for each size Windows shows an executable at, 32-bit
+// with alpha; the largest stored as PNG, as Windows expects from Vista on.
+bool saveIco(const QString &path)
 {
-    const QImage rgb = icon.convertToFormat(QImage::Format_RGB888);
-    const int w = rgb.width();
-    const int h = rgb.height();
-    const int colourRow = (w * 3 + 3) / 4 * 4;
-    const int maskRow = (w + 31) / 32 * 4;
-    const auto bitmapSize = static_cast<std::uint32_t>(40 + h * (colourRow + maskRow));
-
-    QByteArray ico;
-    put<std::uint16_t>(ico, 0); // ICONDIR
-    put<std::uint16_t>(ico, 1); // icon
-    put<std::uint16_t>(ico, 1); // one image
-    put<std::uint8_t>(ico, static_cast<std::uint8_t>(w)); // ICONDIRENTRY
-    put<std::uint8_t>(ico, static_cast<std::uint8_t>(h));
-    put<std::uint8_t>(ico, 0); // no palette
-    put<std::uint8_t>(ico, 0);
-    put<std::uint16_t>(ico, 1); // planes
-    put<std::uint16_t>(ico, 24); // bits per pixel
-    put<std::uint32_t>(ico, bitmapSize);
-    put<std::uint32_t>(ico, 6 + 16); // offset of the bitmap
-    put<std::uint32_t>(ico, 40); // BITMAPINFOHEADER
-    put<std::int32_t>(ico, w);
-    put<std::int32_t>(ico, 2 * h); // colours and mask
-    put<std::uint16_t>(ico, 1);
-    put<std::uint16_t>(ico, 24);
-    for (int i = 0; i < 6; ++i) // compression, sizes, resolution, palette: none
-        put<std::uint32_t>(ico, 0);
-    for (int y = h - 1; y >= 0; --y) { // bottom-up, BGR
-        const uchar *pixel = rgb.constScanLine(y);
-        for (int x = 0; x < w; ++x, pixel += 3) {
-            ico.append(static_cast<char>(pixel[2]));
-            ico.append(static_cast<char>(pixel[1]));
-            ico.append(static_cast<char>(pixel[0]));
+    constexpr int kSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+    constexpr int kCount = sizeof kSizes / sizeof kSizes[0];
+    QByteArray header;
+    QByteArray images;
+    put<std::uint16_t>(header, 0); // ICONDIR
+    put<std::uint16_t>(header, 1); // icon
+    put<std::uint16_t>(header, kCount);
+    for (const int size : kSizes) {
+        const QImage icon = drawIcon(size, false).convertToFormat(QImage::Format_ARGB32);
+        QByteArray data;
+        if (size == 256) {
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            icon.save(&buffer, "PNG");
+        } else {
+            put<std::uint32_t>(data, 40); // BITMAPINFOHEADER
+            put<std::int32_t>(data, size);
+            put<std::int32_t>(data, 2 * size); // colours and mask
+            put<std::uint16_t>(data, 1);
+            put<std::uint16_t>(data, 32);
+            for (int i = 0; i < 6; ++i) // compression, sizes, resolution, palette: none
+                put<std::uint32_t>(data, 0);
+            for (int y = size - 1; y >= 0; --y) // bottom-up BGRA, as ARGB32 lies in memory
+                data.append(reinterpret_cast<const char *>(icon.constScanLine(y)), qsizetype(size) * 4);
+            data.append(qsizetype(size) * ((size + 31) / 32 * 4), '\0'); // the mask: alpha says it all
         }
-        ico.append(colourRow - 3 * w, '\0');
+        put<std::uint8_t>(header, static_cast<std::uint8_t>(size % 256)); // ICONDIRENTRY; 0 is 256
+        put<std::uint8_t>(header, static_cast<std::uint8_t>(size % 256));
+        put<std::uint8_t>(header, 0); // no palette
+        put<std::uint8_t>(header, 0);
+        put<std::uint16_t>(header, 1); // planes
+        put<std::uint16_t>(header, 32); // bits per pixel
+        put<std::uint32_t>(header, static_cast<std::uint32_t>(data.size()));
+        put<std::uint32_t>(header, static_cast<std::uint32_t>(6 + 16 * kCount + images.size()));
+        images += data;
     }
-    ico.append(qsizetype(h) * maskRow, '\0'); // every pixel opaque
-
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+    return file.open(QIODevice::WriteOnly) && file.write(header + images) == header.size() + images.size();
 }
 
 } // namespace
@@ -169,7 +170,7 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const QImage icon = drawIcon(48);
     const bool ok = icon.save(out.filePath(QStringLiteral("korvid.png")), "PNG")
-                    && saveIco24(icon, out.filePath(QStringLiteral("korvid.ico")))
+                    && saveIco(out.filePath(QStringLiteral("korvid.ico")))
                     && drawIcon(256).save(out.filePath(QStringLiteral("korvid-256.png")), "PNG")
                     && drawPortrait().save(out.filePath(QStringLiteral("portrait.jpg")), "JPEG", 92);
     if (!ok)

@@ -2,10 +2,11 @@
 and manifest, and the DLLs that every program and plugin there imports, each
 of which must be shipped in the folder or be one of Windows' own.
 
-    check-pe-files.py FOLDER
+    check-pe-files.py FOLDER METADATA.env
 """
 
 import os
+import shlex
 import sys
 
 import pefile
@@ -17,6 +18,8 @@ SYSTEM = set("""advapi32 authz comctl32 comdlg32 d2d1 d3d11 d3d12 d3d9 dcomp dwm
     winmm ws2_32 wtsapi32""".split())
 
 folder = sys.argv[1]
+with open(sys.argv[2], encoding="utf-8") as env:
+    meta = dict(shlex.split(line)[0].split("=", 1) for line in env if line.strip())
 failures = []
 shipped = {name.lower(): os.path.join(root, name) for root, _, names in os.walk(folder) for name in names
            if name.lower().endswith((".exe", ".dll"))}
@@ -28,34 +31,47 @@ for name, path in sorted(shipped.items()):
                  if dll not in shipped and dll[:-4] not in SYSTEM and not dll.startswith("api-ms-win-")]
 
 
-def resource(pe, kind):
-    """The data of the first resource of this kind."""
+def resources(pe, kind):
+    """The data of each resource of this kind, by its id."""
+    found = {}
     for entry in pe.DIRECTORY_ENTRY_RESOURCE.entries:
         if entry.id == pefile.RESOURCE_TYPE[kind]:
-            data = entry.directory.entries[0].directory.entries[0].data.struct
-            return pe.get_data(data.OffsetToData, data.Size)
-    return b""
+            for item in entry.directory.entries:
+                data = item.directory.entries[0].data.struct
+                found[item.id] = pe.get_data(data.OffsetToData, data.Size)
+    return found
 
 
+def resource(pe, kind):
+    """The data of the first resource of this kind."""
+    return next(iter(resources(pe, kind).values()), b"")
+
+
+major, minor, patch = map(int, meta["KORVID_VERSION"].split("."))
 exe = pefile.PE(shipped["korvid.exe"])
 fixed = exe.VS_FIXEDFILEINFO[0]
-group = resource(exe, "RT_GROUP_ICON")  # a count, then 14 bytes an image: width, height, ..., bits
+group = resource(exe, "RT_GROUP_ICON")  # a count, then 14 bytes an image: width, height, ..., bits, ..., id
+icons = resources(exe, "RT_ICON")
 found = {
     "GUI": exe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"],
     "versions": [fixed.FileVersionMS, fixed.FileVersionLS, fixed.ProductVersionMS, fixed.ProductVersionLS],
     "strings": {table.LangID.decode().upper(): {k.decode(): v.decode() for k, v in table.entries.items()}
                 for info in exe.FileInfo[0] if info.Key == b"StringFileInfo" for table in info.StringTable},
-    "icons": [(group[6 + 14 * i], group[7 + 14 * i], group[12 + 14 * i]) for i in range(group[4])],
+    # each size, 0 for 256; its bits per pixel; and whether it is stored as PNG
+    "icons": [(group[6 + 14 * i], group[12 + 14 * i], icons[int.from_bytes(group[18 + 14 * i:20 + 14 * i], "little")]
+               .startswith(b"\x89PNG")) for i in range(group[4])],
     "manifest": [part in resource(exe, "RT_MANIFEST")
                  for part in (b"PerMonitorV2", b'level="asInvoker"', b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")],
 }
 expected = {
     "GUI": True,
-    "versions": [0x10001, 0, 0x10001, 0],  # 1.1.0.0, both
+    "versions": [major << 16 | minor, patch << 16] * 2,
     "strings": {"080404B0": {
-        "CompanyName": "青柚工作室", "FileVersion": "1.01", "InternalName": "Korvid理科计算器 V1.1.0 中文版",
-        "OriginalFilename": "Korvid理科计算器 V1.1.0 中文版.exe", "ProductName": "Korvid", "ProductVersion": "1.01"}},
-    "icons": [(48, 48, 24)],
+        "CompanyName": meta["KORVID_MAKER"], "FileDescription": meta["KORVID_CHINESE_NAME"],
+        "FileVersion": meta["KORVID_SHORT_VERSION"], "InternalName": meta["KORVID_INTERNAL_NAME"],
+        "LegalCopyright": meta["KORVID_COPYRIGHT"], "OriginalFilename": meta["KORVID_ORIGINAL_FILENAME"],
+        "ProductName": meta["KORVID_PRODUCT_NAME"], "ProductVersion": meta["KORVID_SHORT_VERSION"]}},
+    "icons": [(size, 32, size == 0) for size in (16, 20, 24, 32, 40, 48, 64, 0)],
     "manifest": [True, True, True],  # per-monitor v2, as the invoker, on Windows 10 and 11
 }
 failures += [f"korvid.exe's {key}: {found[key]}, not {expected[key]}" for key in expected if found[key] != expected[key]]
