@@ -82,8 +82,7 @@ QFont formFont(const layout::Font &entry, const QScreen *screen)
     // Bitmap glyphs are crisp at these sizes and far cheaper to load than
     // CJK outlines, which dominate the start-up otherwise. On a high-density
     // screen the same points need more pixels than the bitmaps have.
-    const double pixels =
-        screen ? entry.points / 72 * screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0;
+    const double pixels = screen ? entry.points / 72 * screen->logicalDotsPerInchY() * screen->devicePixelRatio() : 0;
     if (face.bitmapStrikes && pixels >= kSmallestStrike && pixels <= kLargestStrike)
         font.setStyleStrategy(QFont::NoAntialias);
     font.setResolveMask(QFont::AllPropertiesResolved);

@@ -142,7 +142,7 @@ bool saveIco(const QString &path)
                 put<std::uint32_t>(data, 0);
             for (int y = size - 1; y >= 0; --y) // bottom-up BGRA, as ARGB32 lies in memory
                 data.append(reinterpret_cast<const char *>(icon.constScanLine(y)), qsizetype(size) * 4);
-            data.append(qsizetype(size) * ((size + 31) / 32 * 4), '\0'); // the mask: alpha says it all
+            data.append(qsizetype(size) * ((size + 31) / 32) * 4, '\0'); // the mask: alpha says it all
         }
         put<std::uint8_t>(header, static_cast<std::uint8_t>(size % 256)); // ICONDIRENTRY; 0 is 256
         put<std::uint8_t>(header, static_cast<std::uint8_t>(size % 256));

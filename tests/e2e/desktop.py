@@ -47,10 +47,21 @@ def keys(window, *names):
     run("xdotool", "key", "--clearmodifiers", "--delay", "30", *names) is not None or fail(f"keys {names}")
 
 
+seen = set()
+
+
+def new_window(title, idle=pause):
+    """The first window with this title not seen before, once it shows: a
+    dialog that has just been answered is never taken for the next one."""
+    window = wait_until(lambda: next((w for w in windows(title) if w not in seen), None),
+                        f"no new window titled {title}", idle)
+    seen.add(window)
+    return window
+
+
 def reply(title, text, idle=pause):
-    """Types `text` into the dialog titled `title`, once it shows, and confirms it."""
-    dialog = wait_until(lambda: windows(title), f"no dialog titled {title}", idle)[0]
-    keys(dialog, *[{".": "period", "-": "minus"}.get(c, c) for c in text], "Return")
+    """Types `text` into the next dialog titled `title`, once it shows, and confirms it."""
+    keys(new_window(title, idle), *[{".": "period", "-": "minus"}.get(c, c) for c in text], "Return")
 
 
 def copied(action, idle=pause):

@@ -15,7 +15,7 @@ import os
 import subprocess
 import sys
 
-from desktop import copied, fail, frame_on_screen, keys, pause, reply, wait_until, windows
+from desktop import copied, fail, frame_on_screen, keys, new_window, pause, reply, wait_until, windows
 
 system, path = sys.argv[1:3]
 # the window's title, and the application's name, which titles the dialogs
@@ -76,7 +76,7 @@ try:
     keys(main, "shift+Tab", "Return")
     for number in ("0", "1", "1"):
         reply(product, number, pump)
-    box = wait_until(lambda: windows(product), "no error box", pump)[0]
+    box = new_window(product, pump)
     if system == "linux":
         alert = wait_until(lambda: next((a for a in descendants(korvid) if a.getRole() == pyatspi.ROLE_ALERT), None),
                            "the error box is not an alert", pump)

@@ -220,10 +220,12 @@ private Q_SLOTS:
 
         // The window, frame included, lies on its screen's available area; one
         // larger than that starts at its top left, where its title bar shows.
-        QVERIFY2(frame.left() >= area.left() && frame.top() >= area.top()
-                     && (frame.right() <= area.right() || frame.width() > area.width())
-                     && (frame.bottom() <= area.bottom() || frame.height() > area.height()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        QVERIFY2(
+            frame.left() >= area.left() && frame.top() >= area.top()
+                && (frame.right() <= area.right() || frame.width() > area.width())
+                && (frame.bottom() <= area.bottom() || frame.height() > area.height()),
+            qPrintable(
+                QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
         // On the offscreen screens, whose frames are 2 device pixels: the
         // client area at the form's place where the whole window fits, else
         // moved just enough for the frame to lie on the screen, top-left first.
@@ -538,10 +540,12 @@ private Q_SLOTS:
         for (const auto &fail :
              {+[] { throw std::bad_alloc(); }, +[] { throw std::logic_error("unforeseen"); }, +[] { throw 42; }})
             runGuarded(fail, [&reported](const QString &message) { reported << message; });
-        runGuarded(+[] { throw 42; }, [&reported](const QString &) {
-            reported << QString();
-            throw std::bad_alloc();
-        });
+        runGuarded(
+            +[] { throw 42; },
+            [&reported](const QString &) {
+                reported << QString();
+                throw std::bad_alloc();
+            });
         QCOMPARE(reported, QStringList({"运行时错误 '7'：\n\n内存不足", "运行时错误 '51'：\n\n内部错误",
                                         "运行时错误 '51'：\n\n内部错误", ""}));
     }
