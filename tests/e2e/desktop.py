@@ -75,9 +75,9 @@ def copied(action, idle=pause):
                       "nothing was copied", idle)
 
 
-def frame(window):
-    """The window's frame, as its window manager drew it, and the screen's
-    available area, each as (left, top, right, bottom); None until it is framed."""
+def frame_on_screen(window):
+    """Whether the window, with the frame its window manager drew, lies wholly
+    on the screen's available area; None until it is framed."""
     info = run("xwininfo", "-id", window) or ""
     x, y, width, height = (int(re.search(label + r":\s+(-?\d+)", info)[1])
                            for label in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
@@ -86,24 +86,5 @@ def frame(window):
         return None
     left, right, top, bottom = map(int, extents)
     area_x, area_y, area_width, area_height = map(int, re.findall(r"\d+", run("xprop", "-root", "_NET_WORKAREA"))[:4])
-    return ((x - left, y - top, x + width + right, y + height + bottom),
-            (area_x, area_y, area_x + area_width, area_y + area_height))
-
-
-def frame_on_screen(window):
-    """Whether the window, with the frame its window manager drew, lies wholly
-    on the screen's available area; None until it is framed."""
-    framed = frame(window)
-    if not framed:
-        return None
-    (left, top, right, bottom), (area_left, area_top, area_right, area_bottom) = framed
-    return left >= area_left and top >= area_top and right <= area_right and bottom <= area_bottom
-
-
-if __name__ == "__main__":
-    # desktop.py framed TITLE: waits until the window titled TITLE lies,
-    # framed, on the available area, then prints the frame's span.
-    title = sys.argv[2]
-    window = wait_until(lambda: windows(title), f"no window titled {title}")[0]
-    wait_until(lambda: frame_on_screen(window), f"the framed window does not lie on the available area: {frame(window)}")
-    print("frame {0} to {2} across, {1} to {3} down, in the available area {4}".format(*frame(window)[0], frame(window)[1]))
+    return (x - left >= area_x and y - top >= area_y and x + width + right <= area_x + area_width
+            and y + height + bottom <= area_y + area_height)

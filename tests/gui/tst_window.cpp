@@ -250,12 +250,8 @@ private Q_SLOTS:
         QTest::newRow("picture in Frame4") << QPoint(850, 590) << "Image1" << QColor();
         QTest::newRow("band fill") << QPoint(12, 12) << "" << QColor(0x80, 0xFF, 0xFF);
         QTest::newRow("band border") << QPoint(8, 30) << "" << QColor(0xFF, 0x00, 0x00);
-        QTest::newRow("useful part") << QPoint(892, 300) << "Frame1" << QColor(0x80, 0xFF, 0x80);
         QTest::newRow("physics corner's first pixel") << QPoint(16, 72) << "Frame2" << QColor(0x00, 0xFF, 0xFF);
         QTest::newRow("and the pixel before it") << QPoint(15, 71) << "Frame1" << QColor(0x80, 0xFF, 0x80);
-        QTest::newRow("biology corner") << QPoint(460, 266) << "Frame5" << QColor(0xFF, 0xC0, 0xFF);
-        QTest::newRow("mathematics corner") << QPoint(20, 466) << "Frame3" << QColor(0xFF, 0xFF, 0xC0);
-        QTest::newRow("chemistry corner") << QPoint(884, 466) << "Frame8" << QColor(0xC0, 0xFF, 0xC0);
     }
 
     void whatIsWhere()

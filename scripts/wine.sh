@@ -1,10 +1,10 @@
-# Wine as the Windows tests use it; sourced. 64-bit only, in the prefix
-# WINEPREFIX names; no Mono or Gecko to offer, no menu entries written for
-# the desktop of the machine the tests run on, and no log of its own. No
-# face of this machine's fontconfig is seen: a prefix has the faces a
-# Windows has, installed by set_faces.
+# Wine as scripts/windows, the Windows tests and bench/startup use it;
+# sourced. 64-bit only, in the prefix WINEPREFIX names; no Mono or Gecko to
+# offer, no menu entries written for the desktop of the machine it runs on,
+# and no log of its own. No face of this machine's fontconfig is seen: a
+# prefix has the faces a Windows has, installed by set_faces.
 # shellcheck shell=bash
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 : "${WINEPREFIX:?the Windows tests run in a Wine prefix of their own}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/no-faces.conf
@@ -24,7 +24,7 @@ registry() { # [KEY] "NAME"=VALUE...
     wine_settled
 }
 
-# The prefix's faces, from FACES-DIR (windows-faces.py), in Windows' font
+# The prefix's faces, from FACES-DIR (tools/windows-faces.py), in Windows' font
 # folder and registered as Windows registers them: SimSun and NSimSun, or
 # only Microsoft YaHei, as on a Windows without 宋体.
 set_faces() { # FACES-DIR simsun|yahei
@@ -38,4 +38,15 @@ set_faces() { # FACES-DIR simsun|yahei
         cp "$1/msyh.ttc" "$fonts/"
         registry '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]' "$simsun=-" "$yahei=\"msyh.ttc\""
     fi
+}
+
+# A fresh prefix, in WINEPREFIX, as a Windows 10 with 宋体: the faces of
+# FACES-DIR, and no other CJK face. (Wine's own default is Windows 7.)
+new_prefix() { # FACES-DIR
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    wineboot --init
+    wine winecfg -v win10
+    wine_settled
+    set_faces "$1" simsun
 }

@@ -1,6 +1,6 @@
-"""Stand-ins for the faces of a Chinese Windows, built from this machine's
-free faces and named as Windows names them, in English and in Simplified
-Chinese:
+"""Stand-ins for the faces of a Chinese Windows, for the Windows tests and
+benchmarks under Wine, built from this machine's free faces and named as
+Windows names them, in English and in Simplified Chinese:
     simsun.ttc  SimSun (宋体) and NSimSun (新宋体): AR PL UMing CN, which has
                 宋体's metrics and, like it, bitmaps for the small sizes
     msyh.ttc    Microsoft YaHei (微软雅黑): Noto Sans CJK SC, with TrueType
