@@ -73,12 +73,14 @@ start_xvfb() { # [WIDTHxHEIGHT]
 # build's korvid-grab), once it shows on DISPLAY and is painted: two grabs in
 # a row alike. Waits up to ten seconds.
 grab_window() { # GRAB PNG TITLE
-    local window deadline=$((SECONDS + 10))
-    window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$" | head -n 1)
-    [ -n "$window" ] || { say "The window titled $3 did not appear."; return 1; }
-    until "$1" "$window" "$2.next" 2>/dev/null && cmp -s "$2.next" "$2"; do
-        [ "$SECONDS" -lt "$deadline" ] || { say "The window titled $3 was never painted the same twice."; return 1; }
+    local window deadline=$((SECONDS + 10)) title
+    title="^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$"
+    # found again at each try: a window of a program just ended may linger
+    until window=$(xdotool search --onlyvisible --name "$title" | head -n 1) && [ -n "$window" ] &&
+        "$1" "$window" "$2.next" 2>/dev/null && cmp -s "$2.next" "$2"; do
+        [ "$SECONDS" -lt "$deadline" ] || { say "The window titled $3 was not shown and painted the same twice."; return 1; }
         [ ! -f "$2.next" ] || mv "$2.next" "$2"
+        sleep 0.05
     done
     rm -f "$2.next"
 }
