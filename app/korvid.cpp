@@ -55,7 +55,7 @@ Korvid::Korvid(Dialogs dialogs, QWidget *parent) : QWidget(parent), dialogs_(std
     setGeometry(toPixels(window.left), toPixels(window.top), toPixels(window.width), toPixels(window.height));
 
     controls_ = buildForm(*this, layout::form());
-    new ScreenFollower(*this, [this](const QScreen &screen) { applyFonts(screen); });
+    new ScreenFollower(*this, [this](const QScreen &screen) { applyFonts(screen); }); // the window's own child
     for (const BuiltControl &control : controls_)
         wire(control);
 }
