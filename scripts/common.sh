@@ -69,6 +69,13 @@ start_xvfb() { # [WIDTHxHEIGHT]
     export DISPLAY=":$number"
 }
 
+# Waits, ten seconds at most, until a window titled TITLE shows on DISPLAY;
+# asked again after a window vanishes under the question.
+wait_for_window() { # TITLE
+    wait_for 10 sh -c 'xdotool search --onlyvisible --name "$0" >/dev/null 2>&1' \
+        "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$1")\$"
+}
+
 # Writes a picture of the window titled TITLE to PNG, with GRAB (the
 # build's korvid-grab), once it shows on DISPLAY and is painted: two grabs in
 # a row alike. Waits up to ten seconds.

@@ -41,12 +41,17 @@ set_faces() { # FACES-DIR simsun|yahei
 }
 
 # A fresh prefix, in WINEPREFIX, as a Windows 10 with 宋体: the faces of
-# FACES-DIR, and no other CJK face. (Wine's own default is Windows 7.)
+# FACES-DIR, and no other CJK face. (Wine's own default is Windows 7.) Its
+# animations are off, as Windows' accessibility settings can set them (the
+# UserPreferencesMask without its 0x02 of byte 4, client-area animation):
+# a picture of a window does not depend on when it is taken, such as in
+# which phase the focused default button's glow is.
 new_prefix() { # FACES-DIR
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     wineboot --init
     wine winecfg -v win10
     wine_settled
+    registry '[HKEY_CURRENT_USER\Control Panel\Desktop]' '"UserPreferencesMask"=hex:30,00,02,80,10,00,00,00'
     set_faces "$1" simsun
 }

@@ -40,10 +40,11 @@ def windows(title):
 
 
 def keys(window, *names):
-    """Presses keys in the window once the window manager has made it the
-    active one, asked again until it has: keys that come earlier may be lost."""
-    wait_until(lambda: run("xdotool", "getactivewindow") == window or run("xdotool", "windowactivate", window) and False,
-               f"window {window} never became active")
+    """Presses keys in the window once it has the keyboard focus, asked for
+    again until it has: keys that come earlier are lost. (The window manager
+    marks a window active before its program, such as Wine, takes the focus.)"""
+    wait_until(lambda: run("xdotool", "getwindowfocus") == window or run("xdotool", "windowactivate", window) and False,
+               f"window {window} never took the keyboard focus")
     run("xdotool", "key", "--clearmodifiers", "--delay", "30", *names) is not None or fail(f"keys {names}")
 
 
