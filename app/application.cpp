@@ -18,9 +18,10 @@
 void beforeQtStarts()
 {
 #ifdef Q_OS_WIN
-    // The font engine and the rest of Qt's set-up come with the program, in
-    // its qt.conf and its plugins; a QT_PLUGIN_PATH left by another Qt
-    // program would otherwise be searched first.
+    // Qt's plugins come from the program's own folder alone: a
+    // QT_PLUGIN_PATH or QT_QPA_PLATFORM_PLUGIN_PATH left by another Qt
+    // program would otherwise be searched first, for plugins that may not
+    // fit this Qt. The font engine comes with the program too, in qt.conf.
     std::vector<wchar_t> path(MAX_PATH);
     DWORD length = 0;
     while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())

@@ -5,7 +5,7 @@
 # prefix has the faces a Windows has, installed by set_faces.
 # shellcheck shell=bash
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-: "${WINEPREFIX:?the Windows tests run in a Wine prefix of their own}"
+: "${WINEPREFIX:?Wine runs in a prefix of its own, which WINEPREFIX names}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/no-faces.conf
 export FONTCONFIG_FILE
