@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::uint32_t kSystemColour = 0x80000000u;
-
 // A colour as the form stores it: &H00BBGGRR&. With the top bit set it is
 // not a colour but the index of a system colour, which is the desktop's
 // palette role and changes with its theme.
@@ -46,7 +44,7 @@ QColor optionalColour(const std::optional<std::uint32_t> &value)
 // window is open.
 void colour(QWidget &widget, std::uint32_t value, bool background)
 {
-    if (value & kSystemColour) {
+    if (value & layout::kSystemColour) {
         background ? widget.setBackgroundRole(systemRole(value)) : widget.setForegroundRole(systemRole(value));
         return;
     }

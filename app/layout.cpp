@@ -120,7 +120,7 @@ static_assert(rolesFitTheirControls(), "a role on a control of another kind, or 
 constexpr bool systemColoursOnLabels()
 {
     for (const Control &row : kForm) {
-        const bool system = (row.more.back.value_or(0) | row.more.fore.value_or(0)) & 0x80000000u;
+        const bool system = (row.more.back.value_or(0) | row.more.fore.value_or(0)) & kSystemColour;
         if (system && row.kind != Kind::Label)
             return false;
     }

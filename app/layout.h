@@ -25,6 +25,10 @@ struct Font {
 // The form's own font, and its dialogs': "宋体" 9 pt.
 constexpr Font kDefaultFont{9, 400};
 
+// A colour of the form with this bit set is no colour but the index of a
+// system colour, one the desktop's theme gives.
+constexpr std::uint32_t kSystemColour = 0x80000000u;
+
 // What only some controls have, named where a row sets it.
 struct Details {
     std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill

@@ -69,22 +69,26 @@ start_xvfb() { # [WIDTHxHEIGHT]
     export DISPLAY=":$number"
 }
 
-# Waits, ten seconds at most, until a window titled TITLE shows on DISPLAY;
-# asked again after a window vanishes under the question.
+# Prints the id of a window titled exactly TITLE that shows on DISPLAY;
+# fails while none does, or when one vanishes under the question.
+shown_window() { # TITLE
+    local window
+    window=$(xdotool search --onlyvisible --name "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$1")\$" 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] && echo "$window"
+}
+
+# Waits, ten seconds at most, until a window titled TITLE shows on DISPLAY.
 wait_for_window() { # TITLE
-    wait_for 10 sh -c 'xdotool search --onlyvisible --name "$0" >/dev/null 2>&1' \
-        "^$(sed 's/[].[*^$\\]/\\&/g' <<<"$1")\$"
+    wait_for 10 shown_window "$1" >/dev/null
 }
 
 # Writes a picture of the window titled TITLE to PNG, with GRAB (the
 # build's korvid-grab), once it shows on DISPLAY and is painted: two grabs in
 # a row alike. Waits up to ten seconds.
 grab_window() { # GRAB PNG TITLE
-    local window deadline=$((SECONDS + 10)) title
-    title="^$(sed 's/[].[*^$\\]/\\&/g' <<<"$3")\$"
+    local window deadline=$((SECONDS + 10))
     # found again at each try: a window of a program just ended may linger
-    until window=$(xdotool search --onlyvisible --name "$title" | head -n 1) && [ -n "$window" ] &&
-        "$1" "$window" "$2.next" 2>/dev/null && cmp -s "$2.next" "$2"; do
+    until window=$(shown_window "$3") && "$1" "$window" "$2.next" 2>/dev/null && cmp -s "$2.next" "$2"; do
         [ "$SECONDS" -lt "$deadline" ] || { say "The window titled $3 was not shown and painted the same twice."; return 1; }
         [ ! -f "$2.next" ] || mv "$2.next" "$2"
         sleep 0.05
