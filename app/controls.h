@@ -2,11 +2,11 @@
 
 class QWidget;
 
-namespace layout {
+namespace form {
 struct Control;
 }
 
 // Creates the control a row describes inside `container`, with its looks;
 // geometry, stacking, focus order and fonts are the builder's and the
 // window's business.
-QWidget *createControl(const layout::Control &row, QWidget *container);
+QWidget *createControl(const form::Control &row, QWidget *container);

@@ -4,7 +4,6 @@
 #include "metadata.h"
 #include "textbox.h"
 
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,20 +15,20 @@ const QString kOk = QStringLiteral("确定");
 
 // The form's face, as it fits the screen the dialog opens on, over its
 // parent: bitmaps only where that screen's density has their sizes.
-void speakAsTheForm(QDialog &dialog, const QWidget *parent)
+void useFormFont(QDialog &dialog, const QWidget &parent)
 {
-    dialog.setFont(formFont(layout::kDefaultFont, parent ? parent->screen() : QGuiApplication::primaryScreen()));
+    dialog.setFont(formFont(form::kDefaultFont, parent.screen()));
 }
 
-std::optional<QString> askInDialog(QWidget *parent, const QString &prompt)
+std::optional<QString> askInDialog(QWidget &parent, const QString &prompt)
 {
-    QInputDialog dialog(parent);
+    QInputDialog dialog(&parent);
     dialog.setWindowTitle(kTitle);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setOkButtonText(kOk);
     dialog.setCancelButtonText(QStringLiteral("取消"));
-    speakAsTheForm(dialog, parent);
+    useFormFont(dialog, parent);
     if (auto *field = dialog.findChild<QLineEdit *>())
         takeWholeText(*field);
     if (dialog.exec() != QDialog::Accepted)
@@ -37,18 +36,18 @@ std::optional<QString> askInDialog(QWidget *parent, const QString &prompt)
     return dialog.textValue();
 }
 
-void reportInBox(QWidget *parent, const QString &message)
+void reportInBox(QWidget &parent, const QString &message)
 {
-    QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Critical, kTitle, message, QMessageBox::NoButton, &parent);
     box.addButton(kOk, QMessageBox::AcceptRole);
-    speakAsTheForm(box, parent);
+    useFormFont(box, parent);
     box.exec();
 }
 
 } // namespace
 
-Dialogs modalDialogs(QWidget *parent)
+Dialogs modalDialogs(QWidget &parent)
 {
-    return {[parent](const QString &prompt) { return askInDialog(parent, prompt); },
-            [parent](const QString &message) { reportInBox(parent, message); }};
+    return {[&parent](const QString &prompt) { return askInDialog(parent, prompt); },
+            [&parent](const QString &message) { reportInBox(parent, message); }};
 }

@@ -9,7 +9,6 @@ class QWidget;
 
 // How the window talks with its user in the middle of a click: it asks for
 // the replies a calculation needs and reports the error a click ended in.
-// By default both are modal dialogs over the window; tests script them.
 struct Dialogs {
     // The reply typed for `prompt`, or nothing when the user cancelled.
     std::function<std::optional<QString>(const QString &prompt)> ask;
@@ -19,4 +18,4 @@ struct Dialogs {
 
 // An input dialog and a critical message box over `parent`, titled with the
 // program's name, with 确定 and 取消.
-Dialogs modalDialogs(QWidget *parent);
+Dialogs modalDialogs(QWidget &parent);

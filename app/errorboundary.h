@@ -5,7 +5,9 @@
 class QString;
 
 // Thrown when the user cancels or closes an input dialog: the calculation
-// stops there, quietly, with nothing appended.
+// stops there, quietly, with nothing appended. It unwinds the click from
+// wherever the handler asked, as an error does, so a handler reads as what
+// it does (ask, compute, append) with no check after each reply.
 struct PromptCancelled {};
 
 // Runs the handler of one click. Whatever the handler throws, of any type,

@@ -33,7 +33,8 @@ constexpr SongFace kSongFaces[] = {
     {"Droid Sans Fallback", nullptr, false},
 };
 
-// The sizes the bitmap strikes cover, in device pixels.
+// The device pixel sizes drawn from the 11 to 16 px strikes: a face is set
+// at whole pixel sizes, so a size within half a pixel of a strike comes to it.
 constexpr double kSmallestStrike = 10.5;
 constexpr double kLargestStrike = 16.5;
 
@@ -71,7 +72,7 @@ const ChosenFace &songFace()
 
 } // namespace
 
-QFont formFont(const layout::Font &entry, const QScreen *screen)
+QFont formFont(const form::Font &entry, const QScreen *screen)
 {
     const ChosenFace &face = songFace();
     QFont font(face.family);

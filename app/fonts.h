@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout.h"
+#include "form.h"
 
 class QFont;
 class QScreen;
@@ -10,4 +10,4 @@ class QScreen;
 // font a desktop theme sets for the application. Sizes that come to the
 // face's embedded bitmaps on `screen` are drawn from those bitmaps, all
 // others as antialiased outlines.
-QFont formFont(const layout::Font &entry, const QScreen *screen);
+QFont formFont(const form::Font &entry, const QScreen *screen);

@@ -10,33 +10,25 @@
 
 namespace {
 
-QRect toPixels(const layout::Control &row)
+bool takesFocus(form::Kind kind)
 {
-    using layout::toPixels;
-    return {toPixels(row.left), toPixels(row.top), toPixels(row.width), toPixels(row.height)};
-}
-
-bool takesFocus(layout::Kind kind)
-{
-    return kind == layout::Kind::Button || kind == layout::Kind::TextBox || kind == layout::Kind::CheckBox;
+    return kind == form::Kind::Button || kind == form::Kind::TextBox || kind == form::Kind::CheckBox;
 }
 
 // Labels, pictures and shapes have no window of their own on the form: they
 // are drawn on their container, behind every windowed control.
-bool isWindowless(layout::Kind kind)
+bool isWindowless(form::Kind kind)
 {
-    return kind == layout::Kind::Label || kind == layout::Kind::Image || kind == layout::Kind::Shape;
+    return kind == form::Kind::Label || kind == form::Kind::Image || kind == form::Kind::Shape;
 }
 
 } // namespace
 
-std::vector<BuiltControl> buildForm(QWidget &window, std::span<const layout::Control> rows)
+std::vector<BuiltControl> buildForm(QWidget &window, std::span<const form::Control> rows)
 {
     std::vector<BuiltControl> built;
     built.reserve(rows.size());
 
-    // The table names only containers of earlier rows; it is checked when it
-    // is compiled.
     const auto container = [&](const char *name) -> QWidget * {
         const auto found = std::find_if(built.begin(), built.end(), [name](const BuiltControl &b) {
             return name && std::string_view(b.row->name) == name;
@@ -44,10 +36,10 @@ std::vector<BuiltControl> buildForm(QWidget &window, std::span<const layout::Con
         return found != built.end() ? found->widget : &window;
     };
 
-    for (const layout::Control &row : rows) {
-        QWidget *widget = createControl(row, container(row.in));
+    for (const form::Control &row : rows) {
+        QWidget *widget = createControl(row, container(row.container));
         widget->setObjectName(QLatin1String(row.name));
-        widget->setGeometry(toPixels(row));
+        widget->setGeometry(form::toPixels(row.place));
         built.push_back({&row, widget});
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout.h"
+#include "form.h"
 
 #include <span>
 #include <vector>
@@ -8,11 +8,11 @@
 class QWidget;
 
 struct BuiltControl {
-    const layout::Control *row;
+    const form::Control *row;
     QWidget *widget;
 };
 
 // Builds the rows on `window`, each inside its container, at its place, in
 // its stacking order and focus order, and gives the first control in the
 // focus order the focus. Returns the controls in table order.
-std::vector<BuiltControl> buildForm(QWidget &window, std::span<const layout::Control> rows);
+std::vector<BuiltControl> buildForm(QWidget &window, std::span<const form::Control> rows);

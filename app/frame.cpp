@@ -28,8 +28,8 @@ void Frame::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), background);
 
     const QFontMetricsF metrics(font());
-    const Em em(font());
-    const int top = static_cast<int>(em.size / 2);
+    const LineMetrics line(font());
+    const int top = static_cast<int>(line.size / 2);
     const QRect border = rect().adjusted(0, top, -1, -1);
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(border.adjusted(0, 0, -1, -1));
@@ -38,8 +38,8 @@ void Frame::paintEvent(QPaintEvent *)
 
     if (!title().isEmpty()) {
         constexpr qreal kIndent = 8;
-        painter.fillRect(QRectF(kIndent - 2, 0, metrics.horizontalAdvance(title()) + 4, em.size), background);
+        painter.fillRect(QRectF(kIndent - 2, 0, metrics.horizontalAdvance(title()) + 4, line.size), background);
         painter.setPen(readableOn(background, text_.isValid() ? text_ : palette().color(QPalette::WindowText)));
-        painter.drawText(QPointF(kIndent, em.baseline), title());
+        painter.drawText(QPointF(kIndent, line.baseline), title());
     }
 }

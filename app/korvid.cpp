@@ -2,7 +2,7 @@
 
 #include "errorboundary.h"
 #include "fonts.h"
-#include "layout.h"
+#include "form.h"
 #include "pictures.h"
 #include "screenfollower.h"
 #include "textbox.h"
@@ -26,7 +26,7 @@ constexpr const char *kOrbitingMassPrompt = "围绕天体（或物体）的质�
 
 // Whichever way the user sets the box, its caption says they support the
 // author; the value itself is theirs.
-void answerSupport(QCheckBox &box)
+void showSupportCaption(QCheckBox &box)
 {
     switch (box.checkState()) {
     case Qt::Checked: box.setText(QStringLiteral("支持（谢谢支持！）")); break;
@@ -38,23 +38,15 @@ void answerSupport(QCheckBox &box)
 
 } // namespace
 
-Korvid::Korvid(Dialogs dialogs, QWidget *parent) : QWidget(parent), dialogs_(std::move(dialogs))
+Korvid::Korvid(const std::function<Dialogs(QWidget &window)> &dialogsOver, QWidget *parent)
+    : QWidget(parent), dialogs_(dialogsOver(*this))
 {
-    // Whatever the caller leaves out is the modal dialog over this window.
-    const Dialogs modal = modalDialogs(this);
-    if (!dialogs_.ask)
-        dialogs_.ask = modal.ask;
-    if (!dialogs_.report)
-        dialogs_.report = modal.report;
-
-    const layout::Window &window = layout::kWindow;
-    setWindowTitle(QString::fromUtf8(window.caption));
-    setWindowIcon(QIcon(QPixmap::fromImage(picture(window.icon))));
+    setWindowTitle(QString::fromUtf8(form::kWindow.caption));
+    setWindowIcon(QIcon(QPixmap::fromImage(picture(form::kWindow.icon))));
     // The client area, not the frame, goes where the form says.
-    using layout::toPixels;
-    setGeometry(toPixels(window.left), toPixels(window.top), toPixels(window.width), toPixels(window.height));
+    setGeometry(form::toPixels(form::kWindow.clientArea));
 
-    controls_ = buildForm(*this, layout::form());
+    controls_ = buildForm(*this, form::controls());
     new ScreenFollower(*this, [this](const QScreen &screen) { applyFonts(screen); }); // the window's own child
     for (const BuiltControl &control : controls_)
         wire(control);
@@ -62,16 +54,16 @@ Korvid::Korvid(Dialogs dialogs, QWidget *parent) : QWidget(parent), dialogs_(std
 
 void Korvid::wire(const BuiltControl &control)
 {
-    switch (control.row->more.role) {
-    case layout::Role::None: break;
-    case layout::Role::Answers: answers_ = static_cast<TextBox *>(control.widget); break;
-    case layout::Role::FreeFallTime: onClick(control.widget, [this] { freeFallTime(); }); break;
-    case layout::Role::FreeFallDistance: onClick(control.widget, [this] { freeFallDistance(); }); break;
-    case layout::Role::Gravitation: onClick(control.widget, [this] { gravitation(); }); break;
-    case layout::Role::ClearAnswers: onClick(control.widget, [this] { clearAnswers(); }); break;
-    case layout::Role::SupportAuthor: {
+    switch (control.row->properties.role) {
+    case form::Role::None: break;
+    case form::Role::Answers: answers_ = static_cast<TextBox *>(control.widget); break;
+    case form::Role::FreeFallTime: onClick(control.widget, [this] { freeFallTime(); }); break;
+    case form::Role::FreeFallDistance: onClick(control.widget, [this] { freeFallDistance(); }); break;
+    case form::Role::Gravitation: onClick(control.widget, [this] { gravitation(); }); break;
+    case form::Role::ClearAnswers: onClick(control.widget, [this] { clearAnswers(); }); break;
+    case form::Role::SupportAuthor: {
         auto *box = static_cast<QCheckBox *>(control.widget);
-        onClick(box, [box] { answerSupport(*box); });
+        onClick(box, [box] { showSupportCaption(*box); });
         break;
     }
     }
@@ -90,9 +82,9 @@ void Korvid::onClick(QWidget *control, const std::function<void()> &handler)
 // every control.
 void Korvid::applyFonts(const QScreen &screen)
 {
-    setFont(formFont(layout::kDefaultFont, &screen));
+    setFont(formFont(form::kDefaultFont, &screen));
     for (const BuiltControl &control : controls_)
-        control.widget->setFont(formFont(control.row->more.font.value_or(layout::kDefaultFont), &screen));
+        control.widget->setFont(formFont(control.row->properties.font.value_or(form::kDefaultFont), &screen));
 }
 
 double Korvid::askNumber(const char *prompt) const

@@ -14,9 +14,10 @@ class TextBox;
 // and gives each control with a role in the calculator its behaviour.
 class Korvid : public QWidget {
 public:
-    // `dialogs` is how clicks ask for numbers and report errors; what it
-    // leaves out is a modal dialog over this window.
-    explicit Korvid(Dialogs dialogs = {}, QWidget *parent = nullptr);
+    // `dialogsOver` gives, for this window, how its clicks ask for numbers
+    // and report errors: modal dialogs over it, unless a test scripts them.
+    explicit Korvid(const std::function<Dialogs(QWidget &window)> &dialogsOver = modalDialogs,
+                    QWidget *parent = nullptr);
 
 private:
     void wire(const BuiltControl &control);

@@ -1,4 +1,5 @@
 #include "application.h"
+#include "beforeqt.h"
 #include "korvid.h"
 
 #include <QApplication>

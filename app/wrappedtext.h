@@ -13,8 +13,8 @@ class QString;
 // 宋体's spacing to fit the controls they were written for.
 
 // Lines one em apart, each centred inside the face's own, taller line box.
-struct Em {
-    explicit Em(const QFont &font, QPaintDevice *device = nullptr);
+struct LineMetrics {
+    explicit LineMetrics(const QFont &font, QPaintDevice *device = nullptr);
 
     qreal size;
     qreal baseline; // from the top of the line

@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
                          return secondReply ? QStringLiteral("10") : QStringLiteral("3");
                      },
                      [](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); }};
-    Korvid window(scripted);
+    Korvid window([&scripted](QWidget &) { return scripted; });
     window.show();
     auto *distance = window.findChild<QAbstractButton *>(QStringLiteral("Command2"));
     auto *answers = window.findChild<QLineEdit *>(QStringLiteral("Text2"));

@@ -2,6 +2,8 @@
 // one line edit holding a caption. Creating it starts the font system
 // (fontconfig's configuration, Qt's font database, the first CJK face),
 // which the empty window never does.
+#include "form.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
@@ -11,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Text field"));
-    window.setGeometry(98, 229, 906, 639);
+    window.setGeometry(form::toPixels(form::kWindow.clientArea));
     new QLineEdit(QStringLiteral("吐槽框（虽然作者看不到）"), &window);
     window.show();
     return QApplication::exec();

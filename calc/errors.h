@@ -23,7 +23,6 @@ public:
     explicit RuntimeError(ErrorCode code) noexcept : code_(code) {}
 
     ErrorCode code() const noexcept { return code_; }
-    int number() const noexcept { return static_cast<int>(code_); }
 
     const char *what() const noexcept override { return "calc::RuntimeError"; }
 

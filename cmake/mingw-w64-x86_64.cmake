@@ -24,3 +24,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
 set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
+
+# Qt's own build tools (moc, rcc, uic and CMake's files for them) are the
+# build machine's Qt's, the same version, for Qt for Windows and korvid.exe.
+set(QT_HOST_PATH /usr CACHE PATH "Qt for the build machine")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "CMake files of Qt for the build machine")

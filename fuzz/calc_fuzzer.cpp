@@ -43,7 +43,7 @@ void reply(std::string_view reply)
         value = calc::leadingNumber(reply);
     } catch (const calc::RuntimeError &error) {
         if (error.code() != calc::ErrorCode::Overflow)
-            broken("conversion error other than overflow", std::to_string(error.number()));
+            broken("conversion error other than overflow", std::to_string(static_cast<int>(error.code())));
         return;
     }
     if (!std::isfinite(value))
@@ -77,7 +77,7 @@ void calculate(const char *name, Calculation calculation)
             broken("non-finite result", name);
         answer(result);
     } catch (const calc::RuntimeError &error) {
-        const int n = error.number();
+        const int n = static_cast<int>(error.code());
         if (n != 5 && n != 6 && n != 11)
             broken(name, "error " + std::to_string(n));
     }

@@ -69,7 +69,7 @@ private Q_SLOTS:
             QCOMPARE(std::bit_cast<std::uint64_t>(std::fabs(value)), std::bit_cast<std::uint64_t>(std::fabs(expected)));
             QCOMPARE(value < 0, expected < 0);
         } catch (const calc::RuntimeError &e) {
-            QCOMPARE(e.number(), error);
+            QCOMPARE(static_cast<int>(e.code()), error);
         }
     }
 

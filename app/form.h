@@ -1,5 +1,9 @@
 #pragma once
 
+#include "metadata.h"
+
+#include <QRect>
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -7,7 +11,7 @@
 // The form as data: every control of the window, its container, geometry,
 // caption, looks and place in the focus order. The window builds itself from
 // this table in one loop, so the table is the one place to change the form.
-namespace layout {
+namespace form {
 
 enum class Kind { Button, TextBox, CheckBox, Frame, Image, Label, Shape };
 
@@ -25,13 +29,26 @@ struct Font {
 // The form's own font, and its dialogs': "宋体" 9 pt.
 constexpr Font kDefaultFont{9, 400};
 
-// A colour of the form with this bit set is no colour but the index of a
-// system colour, one the desktop's theme gives.
+// A colour of the form is &H00BBGGRR&, red in the low byte. With this bit
+// set it is no colour but the index of a system colour in the low byte: one
+// the desktop's theme gives, which changes with the theme.
 constexpr std::uint32_t kSystemColour = 0x80000000u;
 
+// A rectangle in twips, from the client origin of what holds it.
+struct Twips {
+    int left, top, width, height;
+};
+
+// 15 twips are one logical pixel; Qt's high-DPI scaling does the rest.
+constexpr QRect toPixels(const Twips &twips)
+{
+    const auto pixels = [](int length) { return (length + 7) / 15; };
+    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+}
+
 // What only some controls have, named where a row sets it.
-struct Details {
-    std::optional<std::uint32_t> back = {}; // colour &H00BBGGRR& or system colour; a shape's fill
+struct Properties {
+    std::optional<std::uint32_t> back = {}; // background colour; a shape's fill
     std::optional<std::uint32_t> fore = {}; // text colour; a shape's border
     std::optional<Font> font = {}; // unset: kDefaultFont
     const char *picture = nullptr; // an image's picture, by its name in pictures.h
@@ -41,31 +58,28 @@ struct Details {
     Role role = Role::None;
 };
 
+// The container of a control that lies on the window itself, in no frame.
+constexpr const char *kNoFrame = nullptr;
+
 struct Control {
     const char *name;
     Kind kind;
-    const char *in; // the containing frame; nullptr for the window itself
-    int left, top, width, height; // twips, from the container's client origin
+    const char *container; // the frame it lies in, by its name, or kNoFrame
+    Twips place;
     int tab; // focus order; controls that take no focus ignore it
     const char *text = ""; // caption, or the initial text of a text box
-    Details more = {};
+    Properties properties = {};
 };
 
 struct Window {
     const char *caption;
-    int left, top, width, height; // twips: the client area on the screen
+    Twips clientArea; // on the screen
     const char *icon; // by its name in pictures.h
 };
 
-extern const Window kWindow;
+inline constexpr Window kWindow{KORVID_WINDOW_TITLE, {1470, 3435, 13590, 9585}, "icon"};
 
 // Within each container, a row lies in front of every row after it.
-std::span<const Control> form();
+std::span<const Control> controls();
 
-// 15 twips are one logical pixel; Qt's high-DPI scaling does the rest.
-constexpr int toPixels(int twips)
-{
-    return (twips + 7) / 15;
-}
-
-} // namespace layout
+} // namespace form
