@@ -7,6 +7,8 @@ set(KORVID_PACKAGE "korvid") # the Debian package
 set(KORVID_CHINESE_NAME "Korvid理科计算器")
 set(KORVID_MAKER "青柚工作室")
 set(KORVID_CONTACT "Korvid maintainers <korvid@korvid.example>") # the Debian package's maintainer
+# The build number that follows the version wherever the window shows it
+# ("V1.1.0 0314"), as the release users know was numbered.
 set(KORVID_BUILD_TAG "0314")
 set(KORVID_RELEASE_DATE "2017-04-22")
 
@@ -27,3 +29,31 @@ string(REGEX REPLACE "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" "\\1.\\2.\\3" KORVID_REL
 set(KORVID_WINDOW_TITLE "${KORVID_PRODUCT_NAME} V${PROJECT_VERSION} ${KORVID_BUILD_TAG}")
 set(KORVID_INTERNAL_NAME "${KORVID_CHINESE_NAME} V${PROJECT_VERSION} 中文版")
 set(KORVID_ORIGINAL_FILENAME "${KORVID_INTERNAL_NAME}.exe")
+
+# The downloads' names: the folder both Windows downloads hold, the
+# installer, the zip and the file beside them, and the Debian package.
+set(KORVID_PORTABLE "${KORVID_PRODUCT_NAME}-${PROJECT_VERSION}-win64")
+set(KORVID_SETUP_NAME "${KORVID_PORTABLE}-setup.exe")
+set(KORVID_ZIP_NAME "${KORVID_PORTABLE}.zip")
+set(KORVID_SIGNATURES_NAME "${KORVID_PORTABLE}-signatures.zip")
+set(KORVID_QT_SOURCE_NAME "${KORVID_PRODUCT_NAME}-${PROJECT_VERSION}-qt-source.tar.xz")
+set(KORVID_DEB_NAME "${KORVID_PACKAGE}_${PROJECT_VERSION}_amd64.deb")
+
+# The one time every download records (its files', its archives' and its
+# programs' time stamps): the commit's, unless SOURCE_DATE_EPOCH says
+# otherwise, so the same commit gives the same bytes whenever it is built.
+# A new commit configures the build again.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(KORVID_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+        OUTPUT_VARIABLE KORVID_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE git_failed)
+    execute_process(COMMAND git rev-parse --absolute-git-dir WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+        OUTPUT_VARIABLE git_dir OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(git_failed OR NOT KORVID_SOURCE_DATE_EPOCH)
+        message(FATAL_ERROR "No commit to take the downloads' time from: build from a git clone, or set SOURCE_DATE_EPOCH")
+    endif()
+    if(EXISTS ${git_dir}/logs/HEAD)
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${git_dir}/logs/HEAD)
+    endif()
+endif()

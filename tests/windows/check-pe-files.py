@@ -2,11 +2,12 @@
 and manifest, and the DLLs that every program and plugin there imports, each
 of which must be shipped in the folder or be one of Windows' own.
 
-    check-pe-files.py FOLDER METADATA.env
+    check-pe-files.py FOLDER
+
+with the names of metadata.env in its environment.
 """
 
 import os
-import shlex
 import sys
 
 import pefile
@@ -18,8 +19,7 @@ SYSTEM = set("""advapi32 authz comctl32 comdlg32 d2d1 d3d11 d3d12 d3d9 dcomp dwm
     winmm ws2_32 wtsapi32""".split())
 
 folder = sys.argv[1]
-with open(sys.argv[2], encoding="utf-8") as env:
-    meta = dict(shlex.split(line)[0].split("=", 1) for line in env if line.strip())
+meta = os.environ
 failures = []
 shipped = {name.lower(): os.path.join(root, name) for root, _, names in os.walk(folder) for name in names
            if name.lower().endswith((".exe", ".dll"))}
