@@ -5,6 +5,7 @@
 # prefix has the faces a Windows has, installed by set_faces.
 # shellcheck shell=bash
 . "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+. "$KORVID_ROOT/scripts/x11.sh"
 : "${WINEPREFIX:?Wine runs in a prefix of its own, which WINEPREFIX names}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/no-faces.conf
@@ -60,4 +61,20 @@ new_prefix() { # FACES-DIR
     wine_settled
     registry '[HKEY_CURRENT_USER\Control Panel\Desktop]' '"UserPreferencesMask"=hex:30,00,02,80,10,00,00,00'
     set_faces "$1" simsun
+}
+
+# Pictures KORVID.EXE's window to PNG with GRAB (the build's korvid-grab),
+# the program started with the environment given, once its window has the
+# focus (its focused button shows it) and is painted; then ends it. Its
+# output goes to PNG.log.
+picture_korvid() { # KORVID.EXE GRAB PNG [VARIABLE=VALUE...]
+    local korvid=$1 grab=$2 png=$3
+    shift 3
+    env "$@" wine "$korvid" 2>"$png.log" &
+    focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(shown_window "$KORVID_WINDOW_TITLE")" ]; }
+    wait_for 10 focused && grab_window "$grab" "$png" "$KORVID_WINDOW_TITLE" ||
+        fail "$(basename "$png"): Korvid's window was not shown, focused and painted; see $png.log"
+    wineserver -k
+    wine_settled
+    wait_for 10 eval '! shown_window "$KORVID_WINDOW_TITLE" >/dev/null' || fail "Korvid's window stayed"
 }
