@@ -541,10 +541,11 @@ private Q_SLOTS:
         const DialogWatcher user({"10", "3", "0", "0"});
         window.click(kDistance);
         window.click(kTime);
-        const QString g = QStringLiteral(KORVID_PRODUCT_NAME "|重力加速度为(单位m/s^2)：|确定|取消");
-        QCOMPARE(user.seen, QStringList({g, KORVID_PRODUCT_NAME "|平抛运动时间为(单位t)：|确定|取消", g,
-                                         KORVID_PRODUCT_NAME "|平抛运动的高度为(单位t)：|确定|取消",
-                                         KORVID_PRODUCT_NAME "|运行时错误 '6'：\n\n溢出|确定"}));
+        const QString title = QStringLiteral(KORVID_PRODUCT_NAME "|");
+        const QString g = title + QStringLiteral("重力加速度为(单位m/s^2)：|确定|取消");
+        QCOMPARE(user.seen, QStringList({g, title + QStringLiteral("平抛运动时间为(单位t)：|确定|取消"), g,
+                                         title + QStringLiteral("平抛运动的高度为(单位t)：|确定|取消"),
+                                         title + QStringLiteral("运行时错误 '6'：\n\n溢出|确定")}));
         QCOMPARE(user.fonts, QList<QFont>(5, window.font()));
         QCOMPARE(window.answers()->text(), QStringLiteral("45.0000000"));
     }
