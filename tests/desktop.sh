@@ -19,8 +19,3 @@ stop_desktop() {
     stop_process "${WM_PID:-}"
     stop_xvfb
 }
-
-# Waits, ten seconds at most, until a window titled TITLE shows on DISPLAY.
-wait_for_window() { # TITLE
-    wait_for 10 shown_window "$1" >/dev/null
-}
