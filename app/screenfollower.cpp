@@ -10,6 +10,10 @@
 
 namespace {
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+static_assert(ScreenFollower::devicePixelRatioChange == QEvent::DevicePixelRatioChange);
+#endif
+
 // Where a span of `length` starting at `start` lies wholly within `area`
 // after as small a move as possible; one longer than the area starts where
 // it starts.
@@ -46,19 +50,23 @@ bool ScreenFollower::eventFilter(QObject *watched, QEvent *event)
     if (watched == window_.windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move)
         && window_.windowHandle()->frameMargins() != placedWithFrame_)
         keepOnScreen();
+    if (watched == window_.windowHandle() && event->type() == devicePixelRatioChange)
+        rescaled();
     return QObject::eventFilter(watched, event);
 }
 
 void ScreenFollower::follow(QScreen *screen)
 {
     disconnect(densityFollowed_);
-    if (screen) {
-        densityFollowed_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
-            fitDensity();
-            keepOnScreen(); // a rescaled screen may be too small for the window where it stands
-        });
-    }
+    if (screen)
+        densityFollowed_ = connect(screen, &QScreen::logicalDotsPerInchChanged, this, &ScreenFollower::rescaled);
     fitDensity();
+}
+
+void ScreenFollower::rescaled()
+{
+    fitDensity();
+    keepOnScreen(); // a rescaled screen may be too small for the window where it stands
 }
 
 void ScreenFollower::fitDensity()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QMargins>
 #include <QObject>
 
@@ -18,11 +19,18 @@ class ScreenFollower : public QObject {
 public:
     ScreenFollower(QWidget &window, std::function<void(const QScreen &)> densityChanged);
 
+    // How Qt 6.6 and later tell a window that the user rescaled its screen in
+    // place: by this event alone, the screen's logical dots per inch staying
+    // as they were. Its number, as Korvid built against an older Qt may run
+    // on a newer one.
+    static constexpr QEvent::Type devicePixelRatioChange = QEvent::Type(222);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void follow(QScreen *screen);
+    void rescaled();
     void fitDensity();
     void keepOnScreen();
 
