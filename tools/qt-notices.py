@@ -28,11 +28,18 @@ for line in deps.splitlines():
         used.add(os.path.realpath(os.path.join(build, line.strip())))
 
 
+def listed(entry, field):
+    """A field that lists names or lines: a string of them, split at blanks,
+    or, as Qt 6.7 and later may write it, a list."""
+    value = entry.get(field) or []
+    return value.split() if isinstance(value, str) else value
+
+
 def went_in(entry, directory):
     base = os.path.normpath(os.path.join(directory, entry.get("Path", ".")))
-    files = entry.get("Files")
+    files = listed(entry, "Files")
     if files:
-        return any(os.path.join(base, name) in used for name in files.split())
+        return any(os.path.join(base, name) in used for name in files)
     return any(path.startswith(base + os.sep) for path in used)
 
 
@@ -45,7 +52,7 @@ for directory, _, names in os.walk(os.path.join(source, "src")):
     for entry in entries if isinstance(entries, list) else [entries]:
         if not went_in(entry, directory):
             continue
-        licence_files = entry.get("LicenseFiles") or entry.get("LicenseFile", "").split()
+        licence_files = listed(entry, "LicenseFiles") or listed(entry, "LicenseFile")
         texts = []
         for name in licence_files:
             with open(os.path.join(directory, name), encoding="utf-8", errors="replace") as f:
@@ -55,7 +62,7 @@ for directory, _, names in os.walk(os.path.join(source, "src")):
             f"== {entry['Name']}{version} ==",
             f"Used in Qt as: {entry.get('QtUsage', '')}",
             f"Licence: {entry.get('License', '')} ({entry.get('LicenseId', '')})",
-            entry.get("Copyright", "").strip(),
+            "\n".join(copyright) if isinstance(copyright := entry.get("Copyright", ""), list) else copyright.strip(),
             "",
             *texts,
         ]))
