@@ -2,6 +2,7 @@
 
 #include "errormessage.h"
 
+#include <cstdio>
 #include <new>
 #include <optional>
 
@@ -28,6 +29,8 @@ void runGuarded(const std::function<void()> &handler, const std::function<void(c
     } catch (...) {
         // The message could not be shown either (memory ran out while the
         // box was built, say): the click ends here all the same, and the
-        // window goes on.
+        // window goes on, but not without a word, where one can be written
+        // without building anything more.
+        std::fputs("Korvid: a run-time error could not be reported\n", stderr);
     }
 }

@@ -109,7 +109,7 @@ static_assert(rolesFitTheirControls(), "a role on a control of another kind, or 
 // where frames and shapes paint the form's fixed colours.
 constexpr bool systemColoursOnLabels()
 {
-    return std::all_of(kForm.begin(), kForm.end(), [](const Control &row) {
+    return std::ranges::all_of(kForm, [](const Control &row) {
         const bool system = (row.properties.back.value_or(0) | row.properties.fore.value_or(0)) & kSystemColour;
         return !system || row.kind == Kind::Label;
     });

@@ -30,9 +30,8 @@ std::vector<BuiltControl> buildForm(QWidget &window, std::span<const form::Contr
     built.reserve(rows.size());
 
     const auto container = [&](const char *name) -> QWidget * {
-        const auto found = std::find_if(built.begin(), built.end(), [name](const BuiltControl &b) {
-            return name && std::string_view(b.row->name) == name;
-        });
+        const auto found = std::ranges::find_if(
+            built, [name](const BuiltControl &b) { return name && std::string_view(b.row->name) == name; });
         return found != built.end() ? found->widget : &window;
     };
 
@@ -53,10 +52,10 @@ std::vector<BuiltControl> buildForm(QWidget &window, std::span<const form::Contr
     }
 
     std::vector<BuiltControl> focusable;
-    std::copy_if(built.begin(), built.end(), std::back_inserter(focusable),
-                 [](const BuiltControl &b) { return takesFocus(b.row->kind); });
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const BuiltControl &a, const BuiltControl &b) { return a.row->tab < b.row->tab; });
+    std::ranges::copy_if(built, std::back_inserter(focusable),
+                         [](const BuiltControl &b) { return takesFocus(b.row->kind); });
+    std::ranges::stable_sort(focusable,
+                             [](const BuiltControl &a, const BuiltControl &b) { return a.row->tab < b.row->tab; });
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1].widget, focusable[i].widget);
     if (!focusable.empty())
