@@ -5,6 +5,8 @@
 
 KORVID_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVID_BUILD="$KORVID_ROOT/build/release"
+# What is built once and kept outside the clone: Qt for Windows, the Debian 13 tree.
+KORVID_CACHE=${KORVID_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/korvid}
 
 say() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
 
@@ -61,4 +63,14 @@ load_metadata() { # METADATA.env
 # unpacked again.
 source_digests() { # DIR
     (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
+}
+
+# A clone of this one at DEST, holding its working tree as it is: a change
+# not committed yet too.
+copy_working_tree() { # DEST
+    git clone -q --no-hardlinks "$KORVID_ROOT" "$1"
+    (cd "$KORVID_ROOT" && git ls-files -z --deleted | (cd "$1" && xargs -0 -r rm -f) &&
+        git ls-files -z --cached --others --exclude-standard | while IFS= read -r -d '' file; do
+            [ ! -e "$file" ] || printf '%s\0' "$file"
+        done | xargs -0 -r cp --parents -t "$1")
 }
