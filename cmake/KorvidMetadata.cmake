@@ -38,6 +38,11 @@ set(KORVID_ZIP_NAME "${KORVID_PORTABLE}.zip")
 set(KORVID_SIGNATURES_NAME "${KORVID_PORTABLE}-signatures.zip")
 set(KORVID_QT_SOURCE_NAME "${KORVID_PRODUCT_NAME}-${PROJECT_VERSION}-qt-source.tar.xz")
 set(KORVID_DEB_NAME "${KORVID_PACKAGE}_${PROJECT_VERSION}_amd64.deb")
+# Beside the Windows downloads: the machine and the tool versions that made
+# them. The published ones are made on this Debian release, whose versions
+# give their digests.
+set(KORVID_BUILDINFO_NAME "${KORVID_PORTABLE}.buildinfo")
+set(KORVID_DOWNLOADS_DEBIAN "12")
 
 # The one time every download records (its files', its archives' and its
 # programs' time stamps): the commit's, unless SOURCE_DATE_EPOCH says
