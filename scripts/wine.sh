@@ -12,10 +12,31 @@ FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/no-faces.conf
 export FONTCONFIG_FILE
 # Qt logs to the debugger unless its output is a console; tests log to ours.
 export WINEQT_FORCE_STDERR_LOGGING=1
+# Seconds that Wine is given to start a program and Korvid to show its first
+# window under Wine, or Wine's processes to end: Wine starts slowly on a busy
+# machine, several times slower than on an idle one.
+export KORVID_WINE_WAIT=30
 
-# Waits, ten seconds at most, for every process of the prefix to end.
+# Wine, with the stderr of each program it runs (Wine's own messages, and
+# Qt's) kept where WINE_LOG names, or else in a file of its own, numbered
+# by the files there before it, in the folder WINE_LOGS names, where that
+# is set.
+wine() { # PROGRAM [ARGUMENTS...]
+    local log=${WINE_LOG:-} runs
+    if [ -z "$log" ] && [ -n "${WINE_LOGS:-}" ]; then
+        runs=$(find "$WINE_LOGS" -maxdepth 1 -name 'wine-*.log' | wc -l)
+        log=$WINE_LOGS/wine-$(printf %02d $((runs + 1)))-$(basename "${1//\\//}").log
+    fi
+    if [ -n "$log" ]; then
+        command wine "$@" 2>>"$log"
+    else
+        command wine "$@"
+    fi
+}
+
+# Waits for every process of the prefix to end.
 wine_settled() {
-    timeout 10 wineserver -w || fail "Wine's processes did not end within ten seconds"
+    timeout "$KORVID_WINE_WAIT" wineserver -w || fail "Wine's processes did not end within $KORVID_WINE_WAIT seconds"
 }
 
 # Sets registry values of the prefix, as a .reg file's lines give them.
@@ -66,15 +87,18 @@ new_prefix() { # FACES-DIR
 # Pictures KORVID.EXE's window to PNG with GRAB (the build's korvid-grab),
 # the program started with the environment given, once its window has the
 # focus (its focused button shows it) and is painted; then ends it. Its
-# output goes to PNG.log.
+# stderr goes to PNG.log.
 picture_korvid() { # KORVID.EXE GRAB PNG [VARIABLE=VALUE...]
     local korvid=$1 grab=$2 png=$3
     shift 3
-    env "$@" wine "$korvid" 2>"$png.log" &
-    focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(shown_window "$KORVID_WINDOW_TITLE")" ]; }
-    wait_for 10 focused && grab_window "$grab" "$png" "$KORVID_WINDOW_TITLE" ||
+    (export "$@" && WINE_LOG=$png.log wine "$korvid") &
+    local running=$!
+    # focused, or ended already: Wine could not start it
+    focused() { ! kill -0 "$running" 2>/dev/null || [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(shown_window "$KORVID_WINDOW_TITLE")" ]; }
+    wait_for "$KORVID_WINE_WAIT" focused && kill -0 "$running" 2>/dev/null &&
+        grab_window "$grab" "$png" "$KORVID_WINDOW_TITLE" "$KORVID_WINE_WAIT" ||
         fail "$(basename "$png"): Korvid's window was not shown, focused and painted; see $png.log"
     wineserver -k
     wine_settled
-    wait_for 10 eval '! shown_window "$KORVID_WINDOW_TITLE" >/dev/null' || fail "Korvid's window stayed"
+    wait_for "$KORVID_WINE_WAIT" eval '! shown_window "$KORVID_WINDOW_TITLE" >/dev/null' || fail "Korvid's window stayed"
 }

@@ -56,8 +56,8 @@ shown_window() { # TITLE
 
 # Writes a picture of the window titled TITLE to PNG, with GRAB (the
 # build's korvid-grab), once it shows on DISPLAY and is painted: two grabs in
-# a row alike. Waits up to ten seconds.
-grab_window() { # GRAB PNG TITLE
+# a row alike. Waits up to SECONDS, ten unless given.
+grab_window() { # GRAB PNG TITLE [SECONDS]
     rm -f "$2"
     # the window found again at each try: one of a program just ended may linger
     painted_twice() {
@@ -67,5 +67,5 @@ grab_window() { # GRAB PNG TITLE
         mv "$2.next" "$2"
         return 1
     }
-    wait_for 10 painted_twice "$@" || { say "The window titled $3 was not shown and painted the same twice."; return 1; }
+    wait_for "${4:-10}" painted_twice "$1" "$2" "$3" || { say "The window titled $3 was not shown and painted the same twice."; return 1; }
 }

@@ -10,7 +10,11 @@ condition, with a deadline; none is a fixed pause.
     session.py wine 'PATH\\TO\\korvid.exe'
 
 Runs with DISPLAY set, the names of metadata.env in its environment, and on
-Linux in a D-Bus session of its own."""
+Linux in a D-Bus session of its own. Under Wine, KORVID_WINE_WAIT gives the
+deadline. Where KORVID_LOGS names a folder, it keeps there what explains a
+failure: the program's stderr (Wine's messages with it), the session's own
+trace, and, with KORVID_GRAB naming korvid-grab, a picture of the screen as
+the session failed."""
 
 import os
 import re
@@ -18,10 +22,28 @@ import subprocess
 import sys
 import time
 
-DEADLINE = 8  # seconds; a test that fails ends within ten
+from Xlib import X, display, protocol
+from Xlib.ext import xfixes
+
+system, path = sys.argv[1:3]
+# seconds: a test that fails ends within ten on Linux; Wine starting a
+# program, on a busy machine, is given longer
+DEADLINE = 8 if system == "linux" else int(os.environ["KORVID_WINE_WAIT"])
+
+
+LOGS = os.environ.get("KORVID_LOGS")
+trace_file = open(os.path.join(LOGS, "session.log") if LOGS else os.devnull, "w", buffering=1, encoding="utf-8")
+started = time.monotonic()
+
+
+def trace(*what):
+    print(f"{time.monotonic() - started:7.2f}", *what, file=trace_file)
 
 
 def fail(message):
+    trace("FAIL:", message)
+    if LOGS and os.environ.get("KORVID_GRAB"):
+        subprocess.run([os.environ["KORVID_GRAB"], "--screen", os.path.join(LOGS, "screen.png")], timeout=DEADLINE)
     print("FAIL:", message, file=sys.stderr)
     sys.exit(1)
 
@@ -30,7 +52,6 @@ def pause():
     time.sleep(0.02)
 
 
-system, path = sys.argv[1:3]
 # the window's title, and the application's name, which titles the dialogs
 title, product = os.environ["KORVID_WINDOW_TITLE"], os.environ["KORVID_PRODUCT_NAME"]
 heard, pump = [], pause
@@ -83,7 +104,10 @@ def keys(window, *names):
     marks a window active before its program, such as Wine, takes the focus.)"""
     wait_until(lambda: run("xdotool", "getwindowfocus") == window or run("xdotool", "windowactivate", window) and False,
                f"window {window} never took the keyboard focus")
-    run("xdotool", "key", "--clearmodifiers", "--delay", "0", *names) is not None or fail(f"keys {names}")
+    trace("keys", window, *names)
+    # xdotool's own pause between keys: Wine, on a busy machine, takes a key
+    # that follows its modifier too closely without it
+    run("xdotool", "key", "--clearmodifiers", *names) is not None or fail(f"keys {names}")
 
 
 seen = set()
@@ -94,45 +118,86 @@ def new_window(name):
     dialog that has just been answered is never taken for the next one."""
     window = wait_until(lambda: next((w for w in windows(name) if w not in seen), None), f"no new window titled {name}")
     seen.add(window)
+    trace("new window", window, name)
     return window
 
 
+class ClipboardOwner:
+    """Tells whether the clipboard's owner has been set since last asked, as
+    every copy sets it, even where the program that copies owns it already."""
+
+    def __init__(self):
+        self.display = display.Display()
+        self.display.xfixes_query_version()
+        self.display.xfixes_select_selection_input(self.display.screen().root, self.display.intern_atom("CLIPBOARD"),
+                                                   xfixes.XFixesSetSelectionOwnerNotifyMask)
+        self.display.sync()
+
+    def set_again(self):
+        self.display.sync()  # the events of all the server has done so far
+        events = [self.display.next_event() for _ in range(self.display.pending_events())]
+        return any(e.type == self.display.extension_event.SetSelectionOwnerNotify[0] and e.owner != X.NONE
+                   for e in events)
+
+
+owner = ClipboardOwner()
+
+
 def clipboard(text):
-    # xclip stays to serve the selection, so its output goes nowhere to wait on
+    """Puts `text` on the clipboard, as another program does: xclip, which
+    stays to serve it, so its output goes nowhere to wait on."""
+    owner.set_again()
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text, text=True, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=DEADLINE, check=True)
+    wait_until(owner.set_again, "xclip did not take the clipboard")
+    trace("on the clipboard:", text[:20], len(text))
+
+
+def copied(action, repeatable=False):
+    """What `action` copies, read once the clipboard's owner is set again, as a
+    copy sets it. (A text of our own put there first, to tell a copy from none,
+    would race with the copy: Wine takes such a text in a moment later, and
+    then puts it over whatever was copied meanwhile.) Where that can still
+    befall a copy, right after a paste, a `repeatable` action, such as Ctrl+C
+    alone, is done again each second until it copies."""
+    owner.set_again()  # what was set before, gone
+    action()
+    deadline, again = time.monotonic() + DEADLINE, time.monotonic() + 1
+    while not owner.set_again():
+        time.monotonic() < deadline or fail("nothing was copied")
+        if repeatable and time.monotonic() > again:
+            trace("nothing copied yet; again")
+            action()
+            again = time.monotonic() + 1
+        pump()
+    text = run("xclip", "-o", "-selection", "clipboard") or ""
+    trace("copied:", text[:20], len(text))
+    return text
 
 
 def enter(text):
     """Puts `text` in the next prompt, once it shows, as typing it does: again
     until the prompt holds it, as a key that comes before the prompt has its
     field is lost. A text longer than a line is pasted over its first
-    character, as a user pastes it. Returns the prompt."""
+    character, as a user pastes it: again until the prompt holds it too, as
+    Wine takes in what another program put on the clipboard a moment later.
+    Returns the prompt."""
     prompt = new_window(product)
     typed = text if len(text) <= 80 else text[0]
 
-    def entered():
-        keys(prompt, "ctrl+a", *[{".": "period", "-": "minus"}.get(c, c) for c in typed])
-        return copied(lambda: keys(prompt, "ctrl+a", "ctrl+c")) == typed
+    def holds(wanted):
+        return copied(lambda: keys(prompt, "ctrl+a", "ctrl+c"), repeatable=True) == wanted
 
-    wait_until(entered, f"the prompt never held {typed}")
+    wait_until(lambda: keys(prompt, "ctrl+a", *[{".": "period", "-": "minus"}.get(c, c) for c in typed])
+               or holds(typed), f"the prompt never held {typed}")
     if typed != text:
         clipboard(text)
-        keys(prompt, "ctrl+a", "ctrl+v")
+        wait_until(lambda: keys(prompt, "ctrl+a", "ctrl+v") or holds(text), "the prompt never held the pasted text")
     return prompt
 
 
 def reply(text):
     keys(enter(text), "Return")
-
-
-def copied(action):
-    """What `action` puts on the clipboard, waited for from a sentinel."""
-    sentinel = f"sentinel {time.monotonic()}"
-    clipboard(sentinel)
-    action()
-    return wait_until(lambda: (run("xclip", "-o", "-selection", "clipboard") or sentinel).replace(sentinel, ""),
-                      "nothing was copied")
 
 
 def frame_on_screen(window):
@@ -161,16 +226,28 @@ def calculate(button_keys, numbers, result):
         heard.clear()
 
 
+def close(window):
+    """Closes a window as its title bar's close button does: the window
+    manager is asked to, and asks the window."""
+    d = owner.display
+    event = protocol.event.ClientMessage(window=d.create_resource_object("window", int(window)),
+                                         client_type=d.intern_atom("_NET_CLOSE_WINDOW"), data=(32, [X.CurrentTime, 2, 0, 0, 0]))
+    d.screen().root.send_event(event, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+    d.flush()
+
+
 def cancel(button_keys, way):
     """Starts a calculation, answers its first prompt and leaves the second
-    one `way`: nothing is appended, and the window goes on."""
+    one `way`, Escape or closed: nothing is appended, and the window goes on."""
     keys(main, *button_keys)
     reply("10")
-    keys(enter("3"), way)
+    prompt = enter("3")
+    keys(prompt, way) if way == "Escape" else close(prompt)
     wait_until(lambda: not windows(product), f"the prompt stayed open after {way}")
 
 
-program = subprocess.Popen(command, stderr=subprocess.DEVNULL)
+log = open(os.path.join(LOGS, os.path.basename(path.replace("\\", "/")) + ".log") if LOGS else os.devnull, "wb")
+program = subprocess.Popen(command, stderr=log)
 try:
     main = wait_until(lambda: windows(title), "the main window did not appear")[0]
     if system == "linux":
@@ -186,7 +263,7 @@ try:
     calculate(["space"], ["9.8", "20"], "2.0203052")
     calculate(["Tab", "Return"], ["10", "3" + "0" * 40000 + "e-40000"], "45.0000000")
     cancel(["Return"], "Escape")
-    cancel(["Return"], "alt+F4")
+    cancel(["Return"], "closed")
     calculate(["Tab"] * 8 + ["Return"], ["6371000", "5.972e24", "1"], "9.8174575")
 
     # The answer box copied whole, as Tab selects it, and its last result.
@@ -212,8 +289,20 @@ try:
     program.poll() is None or fail("the program ended")
 
     # Closing the window ends the program.
-    keys(main, "alt+F4")
-    program.wait(timeout=8)
+    # (Under Wine, a key that comes before Wine has made the window active
+    # again is lost: Alt+F4 again, each few seconds, while the window shows.)
+    again = 0
+
+    def ended():
+        global again
+        if program.poll() is not None:
+            return True
+        if windows(title) and time.monotonic() > again:
+            keys(main, "alt+F4")
+            again = time.monotonic() + 3
+        return False
+
+    wait_until(ended, "the program did not end")
     program.returncode == 0 or fail(f"the program exited with {program.returncode}")
 finally:
     if program.poll() is None:
