@@ -74,3 +74,13 @@ copy_working_tree() { # DEST
             [ ! -e "$file" ] || printf '%s\0' "$file"
         done | xargs -0 -r cp --parents -t "$1")
 }
+
+# Says so where this machine's Debian release is not the one the published
+# Windows downloads are made on (metadata.env's KORVID_DOWNLOADS_DEBIAN):
+# downloads made here will not have their digests.
+say_if_not_published_release() {
+    local VERSION_ID PRETTY_NAME
+    eval "$(grep -E '^(VERSION_ID|PRETTY_NAME)=' /etc/os-release)"
+    [ "$VERSION_ID" = "$KORVID_DOWNLOADS_DEBIAN" ] ||
+        say "Made on $PRETTY_NAME, with the versions $KORVID_BUILDINFO_NAME lists: the published downloads are made on Debian $KORVID_DOWNLOADS_DEBIAN, and these will not have their digests."
+}
