@@ -2,7 +2,10 @@
 and manifest, and the DLLs that every program and plugin there imports, each
 of which must be shipped in the folder or be one of Windows' own.
 
-    check-pe-files.py FOLDER
+    check-pe-files.py FOLDER QT-FILES
+
+QT-FILES lists the Qt files shipped, by their paths in the folder: the DLLs
+there are korvid.exe's and those, which 许可声明.txt names.
 
 with the names of metadata.env in its environment.
 """
@@ -18,11 +21,17 @@ SYSTEM = set("""advapi32 authz comctl32 comdlg32 d2d1 d3d11 d3d12 d3d9 dcomp dwm
     kernel32 mpr msvcrt netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version
     winmm ws2_32 wtsapi32""".split())
 
-folder = sys.argv[1]
+folder, listed = sys.argv[1], sys.argv[2]
 meta = os.environ
 failures = []
 shipped = {name.lower(): os.path.join(root, name) for root, _, names in os.walk(folder) for name in names
            if name.lower().endswith((".exe", ".dll"))}
+with open(listed, encoding="utf-8") as f:
+    qt = {line.strip() for line in f if line.strip()}
+dlls = {os.path.relpath(path, folder).replace(os.sep, "/") for path in shipped.values()} - {"korvid.exe"}
+failures += [f"{name} is shipped, but not in the list of Qt files" for name in sorted(dlls - qt)]
+failures += [f"{name} is in the list of Qt files, but not shipped" for name in sorted(qt)
+             if not os.path.isfile(os.path.join(folder, name))]
 for name, path in sorted(shipped.items()):
     pe = pefile.PE(path, fast_load=True)
     pe.parse_data_directories([pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_IMPORT"]])
