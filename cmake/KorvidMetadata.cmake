@@ -43,6 +43,8 @@ set(KORVID_DEB_NAME "${KORVID_PACKAGE}_${PROJECT_VERSION}_amd64.deb")
 # give their digests.
 set(KORVID_BUILDINFO_NAME "${KORVID_PORTABLE}.buildinfo")
 set(KORVID_DOWNLOADS_DEBIAN "12")
+# Where Windows lists the installed program for Add/Remove Programs (HKLM).
+set(KORVID_UNINSTALL_KEY "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${KORVID_PRODUCT_NAME}")
 
 # The one time every download records (its files', its archives' and its
 # programs' time stamps): the commit's, unless SOURCE_DATE_EPOCH says

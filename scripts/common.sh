@@ -65,6 +65,11 @@ source_digests() { # DIR
     (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum)
 }
 
+# The downloads of a Windows build, by name, as its SHA256SUMS lists them.
+listed_downloads() { # BUILD
+    awk '{ print $2 }' "$1/SHA256SUMS"
+}
+
 # A clone of this one at DEST, holding its working tree as it is: a change
 # not committed yet too.
 copy_working_tree() { # DEST

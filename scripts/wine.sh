@@ -46,13 +46,13 @@ registry() { # [KEY] "NAME"=VALUE...
     wine_settled
 }
 
-# Stand-ins for a Chinese Windows' faces (tools/windows-faces.py) in
+# Stand-ins for a Chinese Windows' faces (windows/faces.py) in
 # FACES-DIR, for the characters Korvid shows: its sources' and METADATA.h's.
 make_faces() { # FACES-DIR METADATA.h
-    /usr/bin/python3 "$KORVID_ROOT/tools/windows-faces.py" "$1" "$2" "$KORVID_ROOT"/app/*.cpp
+    /usr/bin/python3 "$KORVID_ROOT/windows/faces.py" "$1" "$2" "$KORVID_ROOT"/app/*.cpp
 }
 
-# The prefix's faces, from FACES-DIR (tools/windows-faces.py), in Windows' font
+# The prefix's faces, from FACES-DIR (windows/faces.py), in Windows' font
 # folder and registered as Windows registers them: SimSun and NSimSun, or
 # only Microsoft YaHei, as on a Windows without 宋体.
 set_faces() { # FACES-DIR simsun|yahei

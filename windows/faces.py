@@ -8,7 +8,7 @@ Windows names them, in English and in Simplified Chinese:
                 PostScript outlines for another kind of face), and only the
                 characters of TEXT-FILES, which keeps converting them quick
 
-    windows-faces.py OUT-DIR TEXT-FILES...
+    faces.py OUT-DIR TEXT-FILES...
 """
 
 import os
