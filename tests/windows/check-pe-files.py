@@ -5,9 +5,8 @@ of which must be shipped in the folder or be one of Windows' own.
     check-pe-files.py FOLDER QT-FILES
 
 QT-FILES lists the Qt files shipped, by their paths in the folder: the DLLs
-there are korvid.exe's and those, which 许可声明.txt names.
-
-with the names of metadata.env in its environment.
+there are korvid.exe's and those, which 许可声明.txt names. The names of
+metadata.env are read from the environment.
 """
 
 import os
